@@ -1,0 +1,256 @@
+// PersonnelBO<Struct>: a business object over one employee record struct.
+#ifndef OSTREL_FOUNDATION_PERSONNEL_BO_H_
+#define OSTREL_FOUNDATION_PERSONNEL_BO_H_
+
+#include <string>
+
+#include "bo.h"
+#include "ostrel.h"
+#include "record_layout.h"
+#include "remote.h"
+#include "string_converter.h"
+#include "vdate.h"
+#include "vdatetime.h"
+#include "vstring.h"
+
+namespace ostrel {
+
+// What a failed Commit or long Delete leaves in the object.
+enum class OnFailure {
+  kReset,  // back to the last saved value, then the exception is raised
+  kKeep,   // unsaved changes stay
+};
+
+// Which remove-new flag add… and set… receive.
+enum class RemoveNew {
+  kFromObject,           // the object's flag (SetRemoveNew), true unless changed
+  kOpenValidUntil,       // true exactly when the valid-until date is 31.12.2099
+  kTrueOnAddFalseOnSet,  // add… always true, set… always false
+};
+
+// The open end of a validity, 31 December 2099.
+inline base::VDate const& OpenEnd() {
+  static base::VDate const open_end(31, 11, 2099);
+  return open_end;
+}
+
+// Adds to BO<Struct> the valid-from date of the next change and the
+// remove-new flag, accessors for the record's identity and period (located by
+// RecordLayout<Struct>), and the Commit and Delete forms the record kinds use.
+//
+// Copying does not carry a valid-from date or remove-new flag changed on the
+// original (the copy starts with the defaults); assignment does.
+template <class Struct, class Layout = RecordLayout<Struct>>
+class PersonnelBO : public base::BO<Struct> {
+  using Base = base::BO<Struct>;
+
+ public:
+  using Base::IsNew;
+  using Base::ToIdl;
+
+  PersonnelBO() = default;
+  explicit PersonnelBO(Struct const& s) : Base(s) {}
+  PersonnelBO(PersonnelBO const& o) : Base(o) {}
+  PersonnelBO& operator=(PersonnelBO const& o) {
+    Base::operator=(o);
+    valid_from_ = o.valid_from_;
+    remove_new_ = o.remove_new_;
+    return *this;
+  }
+  ~PersonnelBO() override = default;
+
+  // Root identity of the current value.
+  std::string GetObjectid() const { return std::string(Layout::RootIdentity(Value()).objectid); }
+  void SetObjectid(std::string const& v) { Layout::RootIdentity(Value()).objectid = v.c_str(); }
+  long GetVersion() const { return Layout::RootIdentity(Value()).version; }
+  std::string GetTimestamp() const { return std::string(Layout::RootIdentity(Value()).timestamp); }
+  void SetTimestamp(std::string const& v) { Layout::RootIdentity(Value()).timestamp = v.c_str(); }
+  std::string GetLastuserid() const {
+    return base::StringConverter::Convert(Layout::RootIdentity(Value()).lastuserid.in());
+  }
+  void SetLastuserid(base::VString const& v) {
+    Layout::RootIdentity(Value()).lastuserid = v.wc_str();
+  }
+
+  // The period's four dates.
+  base::VDate GetEffectiveFrom() const { return base::VDate(Period().effectiveFrom.in()); }
+  void SetEffectiveFrom(base::VDate const& d) { Period().effectiveFrom = d.ToIdl().c_str(); }
+  base::VDate GetEffectiveUntil() const { return base::VDate(Period().effectiveUntil.in()); }
+  void SetEffectiveUntil(base::VDate const& d) { Period().effectiveUntil = d.ToIdl().c_str(); }
+  base::VDate GetInternalValidFrom() const { return base::VDate(Period().internalValidFrom.in()); }
+  void SetInternalValidFrom(base::VDate const& d) {
+    Period().internalValidFrom = d.ToIdl().c_str();
+  }
+  base::VDate GetValidUntil() const { return base::VDate(Period().validUntil.in()); }
+  void SetValidUntil(base::VDate const& d) { Period().validUntil = d.ToIdl().c_str(); }
+
+  // The date from which the next Commit is to be valid; not part of the
+  // struct until then.
+  base::VDate GetValidFrom() const { return valid_from_; }
+  void SetValidFrom(base::VDate const& d) { valid_from_ = d; }
+
+  void SetRemoveNew(bool v) { remove_new_ = v; }
+  bool GetRemoveNew() const { return remove_new_; }
+
+  // Makes the object new: the next Commit creates it.
+  void ClearObjectStruct() { this->SetObjectStruct(ObjectStruct()); }
+
+  // Who changed the period last, and when.
+  base::VString GetLastChangedUserID() const override {
+    return base::VString(Layout::PeriodIdentity(Value()).lastuserid.in());
+  }
+  base::VDateTime GetLastChangedDate() const override {
+    return base::VDateTime(std::string(Layout::PeriodIdentity(Value()).timestamp));
+  }
+
+ protected:
+  using Base::MakeBoCopy;
+  using Base::Value;
+
+  TimePeriodStruct& Period() { return Layout::Period(Value()); }
+  TimePeriodStruct const& Period() const { return Layout::Period(Value()); }
+
+  // The object id of the employee the record belongs to.
+  char const* EmployeeOid() const { return Layout::EmployeeOid(Value()); }
+
+  // Makes `s` the current and saved value and registers its root identity:
+  // the state after a successful Commit or after reading from the server.
+  void TakeOver(Struct const& s) {
+    Value() = s;
+    this->SetObjectStruct(Layout::RootIdentity(Value()));
+    MakeBoCopy();
+  }
+
+  // The remove-new flag that add… (adding == true) or set… receives.
+  bool RemoveNewFor(RemoveNew rule, bool adding) const {
+    switch (rule) {
+      case RemoveNew::kOpenValidUntil:
+        return !GetValidUntil().IsDifferent(OpenEnd());
+      case RemoveNew::kTrueOnAddFalseOnSet:
+        return adding;
+      case RemoveNew::kFromObject:
+      default:
+        return remove_new_;
+    }
+  }
+
+  // Commit, two-way form: create(servant, token, struct) for a new object,
+  // otherwise set(servant, token, struct, removeNew); both after the internal
+  // valid-from date was set from the valid-from member. The answer becomes
+  // the object's current and saved value.
+  template <class Service, class Create, class Set>
+  void CommitTwoWay(Create create, Set set, OnFailure on_failure = OnFailure::kReset,
+                    RemoveNew rule = RemoveNew::kFromObject) {
+    using R = Remote<Service>;
+    try {
+      auto servant = R::Access();
+      SetInternalValidFrom(valid_from_);
+      Struct const s = ToIdl();
+      auto result = IsNew()
+                        ? MakeOwned(create(servant.in(), R::Token(), s))
+                        : MakeOwned(set(servant.in(), R::Token(), s, RemoveNewFor(rule, false)));
+      TakeOver(result.in());
+    } catch (CORBA::Exception& e) {
+      if (on_failure == OnFailure::kReset) this->ResetBo();
+      base::Ostrel::Instance()->ConvertException(e);
+    }
+  }
+
+  // Commit, three-way form: create for a new object; add when the valid-from
+  // member differs from the stored internal valid-from date (which then takes
+  // the new date); set otherwise, with the internal valid-from date unchanged.
+  template <class Service, class Create, class Add, class Set>
+  void CommitThreeWay(Create create, Add add, Set set, OnFailure on_failure = OnFailure::kReset,
+                      RemoveNew rule = RemoveNew::kFromObject) {
+    using R = Remote<Service>;
+    try {
+      auto servant = R::Access();
+      if (IsNew()) {
+        SetInternalValidFrom(valid_from_);
+        TakeOver(MakeOwned(create(servant.in(), R::Token(), ToIdl())).in());
+      } else if (valid_from_.IsDifferent(GetInternalValidFrom())) {
+        SetInternalValidFrom(valid_from_);
+        TakeOver(MakeOwned(add(servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, true))).in());
+      } else {
+        TakeOver(MakeOwned(set(servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, false))).in());
+      }
+    } catch (CORBA::Exception& e) {
+      if (on_failure == OnFailure::kReset) this->ResetBo();
+      base::Ostrel::Instance()->ConvertException(e);
+    }
+  }
+
+  // Delete and Restore…: op(servant, token) sends what the record kind's
+  // operation takes. The short form (kKeep) only converts a failure;
+  // the long form (kReset) first returns to the saved value.
+  template <class Service, class Op>
+  void RemoteWrite(Op op, OnFailure on_failure) {
+    using R = Remote<Service>;
+    try {
+      auto servant = R::Access();
+      op(servant.in(), R::Token());
+    } catch (CORBA::Exception& e) {
+      if (on_failure == OnFailure::kReset) this->ResetBo();
+      base::Ostrel::Instance()->ConvertException(e);
+    }
+  }
+
+  // The standard arguments of delete… and restore…: employee object id,
+  // object id and version of the root identity.
+  template <class Service, class Op>
+  void StandardDelete(Op op, OnFailure on_failure) {
+    RemoteWrite<Service>(
+        [this, &op](auto servant, auto token) {
+          op(servant, token, EmployeeOid(), Layout::RootIdentity(Value()).objectid.in(),
+             Layout::RootIdentity(Value()).version);
+        },
+        on_failure);
+  }
+
+ private:
+  template <class T>
+  static typename Owned<T*>::type MakeOwned(T* p) {
+    return typename Owned<T*>::type(p);
+  }
+
+  base::VDate valid_from_;
+  bool remove_new_ = true;
+};
+
+// A record object of the common shape: a root part `Root` (a BO over the root
+// struct) and a period part `TP` (a BO over the period struct), with the three
+// constructors every such record has:
+//   - default: a default root and period part, taken as saved value;
+//   - from a server struct: identity and valid-from date taken from it;
+//   - copy: valid-from date taken anew from the stored internal valid-from
+//     date, remove-new true (assignment copies both).
+template <class Struct, class Root, class TP, class Layout = RecordLayout<Struct>>
+class PersonnelRecord : public PersonnelBO<Struct, Layout> {
+  using Base = PersonnelBO<Struct, Layout>;
+
+ public:
+  PersonnelRecord() {
+    SetRoot(Root());
+    SetHistory(TP());
+    this->MakeBoCopy();
+  }
+  explicit PersonnelRecord(Struct const& s) : Base(s) {
+    this->SetObjectStruct(Layout::RootIdentity(this->Value()));
+    this->SetValidFrom(this->GetInternalValidFrom());
+    this->MakeBoCopy();
+  }
+  PersonnelRecord(PersonnelRecord const& o) : Base(o) {
+    this->SetValidFrom(this->GetInternalValidFrom());
+    this->MakeBoCopy();
+  }
+  PersonnelRecord& operator=(PersonnelRecord const& o) = default;
+
+  Root GetRoot() const { return Root(Layout::RootPart(this->Value())); }
+  void SetRoot(Root const& r) { Layout::RootPart(this->Value()) = r.ToIdl(); }
+  TP GetHistory() const { return TP(Layout::PeriodPart(this->Value())); }
+  void SetHistory(TP const& p) { Layout::PeriodPart(this->Value()) = p.ToIdl(); }
+};
+
+}  // namespace ostrel
+
+#endif  // OSTREL_FOUNDATION_PERSONNEL_BO_H_

@@ -1,0 +1,1 @@
+#include "servant_access.h"

@@ -1,0 +1,333 @@
+// VCallback<BO, POA_Callback, Seq>: receiver of a streamed list query.
+#ifndef OSTREL_FOUNDATION_VCALLBACK_H_
+#define OSTREL_FOUNDATION_VCALLBACK_H_
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <queue>
+#include <thread>
+#include <vector>
+
+#include "all_callback_impl.h"
+#include "ostrel.h"
+#include "serverbase.hh"
+#include "setting.h"
+#include "vexception.h"
+#include "vstring.h"
+
+namespace ostrel {
+namespace base {
+
+using DatabaseExceptionStruct = com::ostrel::serverbase::query::DatabaseExceptionStruct;
+
+// Told about a stream's progress. Every notification comes on an ORB thread,
+// outside the callback object's lock; an observer must not delete the
+// callback object from inside a notification.
+class VCallbackObserver {
+ public:
+  virtual ~VCallbackObserver() = default;
+  // A delivery from the server queued `count` objects; at the end of the
+  // stream, the number still queued (when not zero).
+  virtual void OnData(unsigned int /*count*/) {}
+  virtual void OnUnused() {}
+  // A delivery made by calling PutData() directly queued `count` objects.
+  virtual void OnDirectData(unsigned int /*count*/) {}
+  // The received count reached a multiple of the maximum hits.
+  virtual void OnMaxHits(bool /*reached*/) {}
+  // The stream ended after `received` objects.
+  virtual void OnFinished(unsigned int /*received*/) {}
+  // The server reported a failure; the callback object keeps ownership.
+  virtual void OnException(VException* /*e*/) {}
+};
+
+// Receives the batches of one streamed query on an ORB thread and queues one
+// new BO per received struct for the application, which takes them with
+// Take() (the taker owns what it takes).
+//
+// Limit: with maximum hits n > 0, a delivery that would pass the next
+// multiple of n is cut there; reaching it tells the observer (OnMaxHits) and
+// ends the stream from this side, unless SetNoLimitStop(true). With n == 0
+// there is no limit and only the server's finished() ends the stream.
+//
+// Without an observer, each delivery's size is kept in the batch queue and
+// the end of the stream shows in IsFinished()/IsFailed(); WaitForEnd()
+// blocks until one of them (or the limit) ends it.
+//
+// Destruction ends the stream, frees every object still queued, takes the
+// object off the POA and waits for upcalls in progress, so the ORB never
+// calls into a destroyed object. A server that vanishes mid-stream leaves the
+// object waiting: WaitForEnd() then returns false at its time-out.
+template <class BO, class POA_Callback, class Seq>
+class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback,
+                  public AllCallbackImpl,
+                  public POA_Callback {
+ public:
+  // A stream of at most `max_hits` objects (0: no limit).
+  explicit VCallback(unsigned int max_hits) : max_hits_(max_hits) {}
+
+  // A report stream: the limit is the setting "Callback"/"MaxHits" of scope
+  // SYSTEM (the last one wins; a value that is not a number means no limit),
+  // 1000 without it.
+  VCallback() : max_hits_(MaxHitsFromSettings()) {}
+
+  ~VCallback() override {
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      destroying_ = true;
+    }
+    Deactivate();
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      upcalls_done_.wait(lock, [this] { return active_upcalls_ == 0; });
+    }
+    if (!stopped_) {
+      AllCallbackImpl::finished();
+      stopped_ = true;
+    }
+    for (BO* bo : objects_) delete bo;
+  }
+
+  VCallback(VCallback const&) = delete;
+  VCallback& operator=(VCallback const&) = delete;
+
+  // A delivery made directly (not through the ORB); the observer hears of it
+  // through OnDirectData.
+  virtual void PutData(Seq const& data) {
+    Upcall guard(this);
+    if (guard) Deliver(data, true);
+  }
+
+  // Upcalls from the server.
+  void putData(Seq const& data) override {
+    Upcall guard(this);
+    if (guard) Deliver(data, false);
+  }
+  void finished() override {
+    Upcall guard(this);
+    if (guard) Finish();
+  }
+  void setException(DatabaseExceptionStruct const& e) override {
+    Upcall guard(this);
+    if (!guard || stopped_) return;
+    Fail(std::make_unique<VException>(e.message.in(), e.source.in(), e.detail.in(),
+                                      VException::kCallback, true));
+  }
+  void setDomainException(DomainExceptionStruct const& e) override {
+    Upcall guard(this);
+    if (!guard || stopped_) return;
+    Fail(std::unique_ptr<VException>(AllCallbackImpl::ConvertDomainExceptionStruct(e)));
+  }
+
+  // --- For the application ---------------------------------------------
+
+  // Attaches an observer (not owned; null detaches). Attach before the
+  // stream starts to hear of every delivery.
+  void SetObserver(VCallbackObserver* observer) { observer_ = observer; }
+  // Reaching the limit then neither notifies nor ends the stream.
+  void SetNoLimitStop(bool v) { no_limit_stop_ = v; }
+
+  // The oldest queued object, or null; the caller owns it.
+  BO* Take() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (objects_.empty()) return nullptr;
+    BO* bo = objects_.front();
+    objects_.pop_front();
+    return bo;
+  }
+  // Every queued object, oldest first; the caller owns them.
+  std::vector<BO*> TakeAll() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<BO*> all(objects_.begin(), objects_.end());
+    objects_.clear();
+    return all;
+  }
+  std::size_t GetQueuedCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return objects_.size();
+  }
+  // The size of the oldest delivery not yet looked at (kept only while no
+  // observer is attached); false when there is none.
+  bool TakeBatchSize(unsigned int* size) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (batches_.empty()) return false;
+    *size = batches_.front();
+    batches_.pop();
+    return true;
+  }
+
+  unsigned int GetReceived() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return received_;
+  }
+  unsigned int GetMaxHits() const { return max_hits_; }
+  bool IsStopped() const { return stopped_; }
+  bool IsFinished() const { return finished_; }
+  bool IsFailed() const { return failed_; }
+  // The failure the server reported, or null; owned by this object.
+  VException const* GetException() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return exception_.get();
+  }
+
+  // Waits until the stream ended (finished, limit reached or failed); false
+  // when `timeout` passed first.
+  bool WaitForEnd(std::chrono::milliseconds timeout) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return ended_.wait_for(lock, timeout, [this] { return stopped_ || failed_ || told_end_; });
+  }
+
+ protected:
+  // _this() activates through the default POA; remembering that it was asked
+  // for tells the destructor whether there is anything to deactivate.
+  PortableServer::POA_ptr _default_POA() override {
+    activated_ = true;
+    return PortableServer::ServantBase::_default_POA();
+  }
+
+ private:
+  // Counts an upcall in progress; false when the object is being destroyed.
+  class Upcall {
+   public:
+    explicit Upcall(VCallback* cb) : cb_(cb) {
+      std::lock_guard<std::mutex> lock(cb_->mutex_);
+      ok_ = !cb_->destroying_;
+      if (ok_) ++cb_->active_upcalls_;
+    }
+    ~Upcall() {
+      if (!ok_) return;
+      std::lock_guard<std::mutex> lock(cb_->mutex_);
+      if (--cb_->active_upcalls_ == 0) cb_->upcalls_done_.notify_all();
+    }
+    explicit operator bool() const { return ok_; }
+
+   private:
+    VCallback* cb_;
+    bool ok_;
+  };
+
+  static unsigned int MaxHitsFromSettings() {
+    unsigned int max_hits = 1000;
+    std::vector<Setting*> settings =
+        Setting::GetSettings(VString("SYSTEM"), std::wstring(L"SYSTEM"));
+    for (Setting* s : settings) {
+      if (s->GetSection() == L"Callback" && s->GetKey() == L"MaxHits") {
+        int v = WToI(s->GetValue().str());
+        max_hits = v > 0 ? static_cast<unsigned int>(v) : 0;
+      }
+      delete s;
+    }
+    return max_hits;
+  }
+
+  void Deliver(Seq const& data, bool direct) {
+    if (stopped_) return;
+    unsigned int n = data.length();
+    bool limit_reached = false;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (max_hits_ > 0 && (received_ % max_hits_) + n > max_hits_) {
+        n = max_hits_ - (received_ % max_hits_);
+      }
+      for (unsigned int i = 0; i < n; ++i) objects_.push_back(new BO(data[i]));
+      received_ += n;
+      if (observer_ == nullptr) batches_.push(n);
+      limit_reached =
+          !no_limit_stop_ && max_hits_ > 0 && received_ > 0 && received_ % max_hits_ == 0;
+    }
+    if (VCallbackObserver* o = observer_) direct ? o->OnDirectData(n) : o->OnData(n);
+    if (limit_reached) {
+      if (VCallbackObserver* o = observer_) o->OnMaxHits(true);
+      Finish();
+    }
+  }
+
+  void Finish() {
+    std::size_t queued = 0;
+    unsigned int received = 0;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (stopped_) return;
+      AllCallbackImpl::finished();
+      stopped_ = true;
+      queued = objects_.size();
+      received = received_;
+    }
+    VCallbackObserver* o = observer_;
+    if (o != nullptr && queued > 0) o->OnData(static_cast<unsigned int>(queued));
+    if (o != nullptr) {
+      o->OnFinished(received);
+    } else {
+      finished_ = true;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    told_end_ = true;
+    ended_.notify_all();
+  }
+
+  void Fail(std::unique_ptr<VException> x) {
+    VException* raw = x.get();
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      // An earlier failure stays readable until the object goes.
+      if (exception_) old_exceptions_.push_back(std::move(exception_));
+      exception_ = std::move(x);
+    }
+    if (VCallbackObserver* o = observer_) {
+      o->OnException(raw);
+    } else {
+      failed_ = true;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    told_end_ = true;
+    ended_.notify_all();
+  }
+
+  void Deactivate() {
+    if (!activated_) return;
+    try {
+      PortableServer::POA_var poa = PortableServer::ServantBase::_default_POA();
+      PortableServer::ObjectId_var id = poa->servant_to_id(this);
+      poa->deactivate_object(id.in());
+      // The POA lets go of the object once its last request completed.
+      for (int i = 0; i < 10000; ++i) {
+        try {
+          PortableServer::Servant s = poa->id_to_servant(id.in());
+          (void)s;
+        } catch (PortableServer::POA::ObjectNotActive&) {
+          return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+    } catch (CORBA::Exception&) {
+      // The ORB is gone or the object was never active: nothing to undo.
+    }
+  }
+
+  mutable std::mutex mutex_;
+  std::condition_variable ended_;
+  std::condition_variable upcalls_done_;
+  std::deque<BO*> objects_;
+  std::queue<unsigned int> batches_;
+  std::atomic<bool> stopped_{false};
+  std::atomic<bool> finished_{false};
+  std::atomic<bool> failed_{false};
+  bool told_end_ = false;
+  unsigned int received_ = 0;
+  unsigned int const max_hits_;
+  std::atomic<bool> no_limit_stop_{false};
+  std::atomic<VCallbackObserver*> observer_{nullptr};
+  std::unique_ptr<VException> exception_;
+  std::vector<std::unique_ptr<VException>> old_exceptions_;
+  bool destroying_ = false;
+  int active_upcalls_ = 0;
+  std::atomic<bool> activated_{false};
+};
+
+}  // namespace base
+}  // namespace ostrel
+
+#endif  // OSTREL_FOUNDATION_VCALLBACK_H_

@@ -1,0 +1,12 @@
+#include "all_callback_impl.h"
+
+namespace ostrel {
+namespace base {
+
+VException* AllCallbackImpl::ConvertDomainExceptionStruct(DomainExceptionStruct const& e) {
+  return new VException(e.message.in(), e.domainClass.in(), e.memberName.in(),
+                        VException::kCallback, true);
+}
+
+}  // namespace base
+}  // namespace ostrel

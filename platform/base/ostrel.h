@@ -1,0 +1,100 @@
+// Ostrel: the base runtime's singleton — ORB, login, servant look-up and the
+// conversion of remote failures into the application's exception.
+#ifndef OSTREL_BASE_OSTREL_H_
+#define OSTREL_BASE_OSTREL_H_
+
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "serverbase.hh"
+#include "vexception.h"
+
+namespace ostrel {
+namespace base {
+
+using AccessToken_var = com::ostrel::serverbase::access::AccessToken_var;
+using optException = com::ostrel::serverbase::applicationexception::optException;
+
+// Where the application server is and who logs in. Read once, at the first
+// use of Ostrel::Instance(), from the environment, which wins, and from the
+// settings file (section [Server]):
+//
+//   OSTREL_SERVER          [Server] Endpoint        host:port, e.g. 127.0.0.1:7001
+//   OSTREL_USER            [Server] User            user name for Login()
+//   OSTREL_PASSWORD        [Server] Password
+//   OSTREL_CALL_TIMEOUT_MS [Server] CallTimeoutMs   per-call time-out, default 30000
+//
+// A malformed value is reported when the singleton starts, naming the
+// setting; a missing endpoint when the first servant is looked up.
+struct RuntimeConfig {
+  std::string host;
+  int port = 0;
+  std::wstring user;
+  std::wstring password;
+  unsigned long call_timeout_ms = 30000;
+
+  // Reads the environment and the settings file; throws VException naming the
+  // setting that is malformed.
+  static RuntimeConfig Load();
+};
+
+class Ostrel {
+ public:
+  // The process-wide runtime; starts the ORB on first use. Thread-safe.
+  static Ostrel* Instance();
+
+  Ostrel(Ostrel const&) = delete;
+  Ostrel& operator=(Ostrel const&) = delete;
+
+  // A new reference to the servant registered under `name` at the configured
+  // server; the caller owns it. Makes no remote call.
+  CORBA::Object_ptr GetServant(char const* name);
+
+  // Logs in with the configured user and password, or with the given ones,
+  // and keeps the user's access token. Failures arrive as VException.
+  void Login();
+  void Login(std::wstring const& user, std::wstring const& password);
+  // Tells the server the token is no longer used and forgets it.
+  void Logout();
+  bool IsLoggedIn() const;
+
+  // The logged-in user's token, borrowed for one call; nil before Login(), so
+  // that the server refuses the call.
+  AccessToken_var& GetAccessToken();
+
+  // Raises the application's exception for `e`: each declared user exception
+  // with the server's message, every system exception with its name, minor
+  // code and completion status. Never returns.
+  [[noreturn]] void ConvertException(CORBA::Exception& e) const;
+
+  // A new exception object for a failure carried inside a result struct; the
+  // caller owns it.
+  VException* GetException(optException const& e) const;
+
+  // The ORB, for callback servants and tests.
+  CORBA::ORB_ptr Orb() const { return orb_.in(); }
+  RuntimeConfig const& Config() const { return config_; }
+
+  // Points the runtime at another server (tests, tools); forgets cached
+  // servant references and the token.
+  void SetEndpoint(std::string const& host, int port);
+
+  // Destroys the ORB; only for orderly process ends. No call may follow.
+  static void Shutdown();
+
+ private:
+  Ostrel();
+  ~Ostrel();
+
+  RuntimeConfig config_;
+  CORBA::ORB_var orb_;
+  mutable std::mutex mutex_;
+  std::map<std::string, CORBA::Object_var> servants_;
+  AccessToken_var token_;
+};
+
+}  // namespace base
+}  // namespace ostrel
+
+#endif  // OSTREL_BASE_OSTREL_H_
