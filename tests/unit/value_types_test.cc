@@ -424,7 +424,9 @@ TEST(VFixedTest, AgreesWithIntegerArithmetic) {
     ASSERT_EQ((a * b).ToIdl(), text(ma * mb, sa + sb));
     ASSERT_EQ(wa < wb, a < b);
     ASSERT_EQ(wa == wb, a == b);
-    if (mb != 0) ASSERT_EQ((a * b).Divide(b, sa).ToIdl(), a.ToIdl());
+    if (mb != 0) {
+      ASSERT_EQ((a * b).Divide(b, sa).ToIdl(), a.ToIdl());
+    }
   }
 }
 
