@@ -83,6 +83,14 @@ std::string Explain(std::string const& name) {
 }  // namespace
 
 RuntimeConfig RuntimeConfig::Load() {
+  std::string const path = Setting::SettingsPath();
+  if (!path.empty()) {
+    SettingsFile file = Setting::Load(path);
+    if (!file.errors.empty()) {
+      throw VException(StringConverter::ToWide("settings file '" + path + "': " + file.errors[0]),
+                       L"RuntimeConfig", L"", VException::kUnknown, false);
+    }
+  }
   std::vector<Setting*> raw = Setting::GetSettings(VString("SYSTEM"), std::wstring(L"SYSTEM"));
   std::vector<std::unique_ptr<Setting>> owned(raw.begin(), raw.end());
   RuntimeConfig c;

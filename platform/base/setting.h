@@ -10,15 +10,7 @@
 namespace ostrel {
 namespace base {
 
-class Setting;
-
-// The result of reading a settings file: the entries in file order, and one
-// message per line that could not be read (such lines are skipped; the rest
-// of the file is still read).
-struct SettingsFile {
-  std::vector<Setting> entries;
-  std::vector<std::string> errors;
-};
+struct SettingsFile;
 
 // One "key = value" entry of the settings file, with the scope, owner and
 // section it was found under.
@@ -79,6 +71,14 @@ class Setting {
   std::wstring section_;
   std::wstring key_;
   VString value_;
+};
+
+// The result of reading a settings file: the entries in file order, and one
+// message per line that could not be read (such lines are skipped; the rest
+// of the file is still read).
+struct SettingsFile {
+  std::vector<Setting> entries;
+  std::vector<std::string> errors;
 };
 
 // Reads an int the way C's _wtoi does: leading white space, an optional sign

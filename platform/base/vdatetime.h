@@ -10,7 +10,9 @@
 namespace ostrel {
 namespace base {
 
-// A local date and time of day, to the microsecond, in one of three states:
+// A date and time of day, to the microsecond, without a time zone: text is
+// taken as it stands, and Now() gives local time. It is in one of three
+// states:
 //   - valid: read from well-formed text, or Now();
 //   - empty: no value; the default, and what empty or blank text gives;
 //   - invalid: read from text that is not a time stamp.

@@ -1,0 +1,31 @@
+#include "control.h"
+
+namespace ostrel::server {
+
+void ControlServantImpl::injectFault(const com::ostrel::reference::FaultStruct& fault) {
+  core_.faults().Add(fault);
+}
+
+void ControlServantImpl::clearFaults() { core_.faults().Clear(); }
+
+com::ostrel::reference::CallSeq* ControlServantImpl::calls() { return core_.calls().Snapshot(); }
+
+void ControlServantImpl::clearCalls() { core_.calls().Clear(); }
+
+void ControlServantImpl::reset() { core_.Reset(); }
+
+void ControlServantImpl::setBatchSize(CORBA::Long size) {
+  if (size < 1) throw CORBA::BAD_PARAM(0, CORBA::COMPLETED_NO);
+  core_.streamer().SetBatchSize(size);
+}
+
+void ControlServantImpl::setBatchDelay(CORBA::Long delayMs) {
+  if (delayMs < 0) throw CORBA::BAD_PARAM(0, CORBA::COMPLETED_NO);
+  core_.streamer().SetBatchDelay(delayMs);
+}
+
+// Only asks main to stop: shutting the ORB down from an upcall is not allowed
+// to wait, and the streams must be joined first.
+void ControlServantImpl::shutdown() { core_.RequestStop(); }
+
+}  // namespace ostrel::server

@@ -65,7 +65,7 @@ std::string FromDays(long days) {
   long y;
   unsigned m, d;
   CivilFromDays(days, y, m, d);
-  char buf[16];
+  char buf[32];
   std::snprintf(buf, sizeof buf, "%04ld-%02u-%02u", y, m, d);
   return buf;
 }

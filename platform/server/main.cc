@@ -1,0 +1,137 @@
+// reference_server --port N [--batch-size N] [--batch-delay-ms N] [--quiet]
+//
+// Serves the login, the control and every registered record kind on
+// 127.0.0.1. Prints "PORT <n>" once ready; stops on the control's shutdown(),
+// SIGTERM or SIGINT.
+#include <pthread.h>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "control.h"
+#include "core.h"
+#include "orb_setup.h"
+#include "registry.h"
+#include "session.h"
+
+namespace {
+
+using ostrel::server::Options;
+
+constexpr char kLoginName[] = "com.ostrel.serverbase.access.LoginServantImpl";
+constexpr char kControlName[] = "com.ostrel.reference.ControlServantImpl";
+
+int Usage(const char* why) {
+  std::fprintf(stderr,
+               "reference_server: %s\n"
+               "usage: reference_server --port N [--batch-size N] [--batch-delay-ms N] "
+               "[--quiet]\n",
+               why);
+  return 2;
+}
+
+bool Number(const char* text, int min, int& out) {
+  char* end = nullptr;
+  long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < min || value > 1000000000L) return false;
+  out = static_cast<int>(value);
+  return true;
+}
+
+// 0 when the arguments are fine, else the exit code.
+int Parse(int argc, char** argv, Options& options) {
+  bool have_port = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--quiet") {
+      options.quiet = true;
+      continue;
+    }
+    if (i + 1 >= argc) return Usage(("missing value of " + arg).c_str());
+    const char* value = argv[++i];
+    bool ok = false;
+    if (arg == "--port") {
+      ok = Number(value, 0, options.port) && options.port <= 65535;
+      have_port = true;
+    } else if (arg == "--batch-size") {
+      ok = Number(value, 1, options.batch_size);
+    } else if (arg == "--batch-delay-ms") {
+      ok = Number(value, 0, options.batch_delay_ms);
+    } else {
+      return Usage(("unknown argument " + arg).c_str());
+    }
+    if (!ok) return Usage(("bad value of " + arg).c_str());
+  }
+  return have_port ? 0 : Usage("--port is required");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (int code = Parse(argc, argv, options)) return code;
+
+  // Every thread (the ORB's too) inherits the blocked set; one thread takes
+  // the signals with sigtimedwait.
+  sigset_t stop_signals;
+  sigemptyset(&stop_signals);
+  sigaddset(&stop_signals, SIGINT);
+  sigaddset(&stop_signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stop_signals, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+
+  CORBA::ORB_var orb;
+  try {
+    orb = ostrel::server::InitOrb(options.port, options.quiet);
+    CORBA::Object_var obj = orb->resolve_initial_references("RootPOA");
+    PortableServer::POA_var root = PortableServer::POA::_narrow(obj);
+    PortableServer::POA_var named = ostrel::server::NamedAdapter(orb);
+    auto core = std::make_unique<ostrel::server::Core>(root, options);
+
+    CORBA::Object_var login = ostrel::server::ActivateNamed(
+        named, kLoginName, new ostrel::server::LoginServantImpl(core->sessions()));
+    CORBA::Object_var control = ostrel::server::ActivateNamed(
+        named, kControlName, new ostrel::server::ControlServantImpl(*core));
+    for (const auto& entry : ostrel::server::Registry::Servants()) {
+      CORBA::Object_var ref = ostrel::server::ActivateNamed(named, entry.name, entry.make(*core));
+    }
+    core->Reset();
+
+    PortableServer::POAManager_var root_manager = root->the_POAManager();
+    root_manager->activate();
+    PortableServer::POAManager_var named_manager = named->the_POAManager();
+    named_manager->activate();
+
+    const int port = ostrel::server::ListeningPort(login);
+    if (port <= 0) {
+      std::fprintf(stderr, "reference_server: cannot tell the listening port\n");
+      return 1;
+    }
+    std::printf("PORT %d\n", port);
+    std::fflush(stdout);
+
+    std::thread signals([&core, &stop_signals] {
+      const timespec tick{0, 200 * 1000 * 1000};
+      while (!core->StopRequested()) {
+        if (sigtimedwait(&stop_signals, nullptr, &tick) > 0) core->RequestStop();
+      }
+    });
+    core->WaitForStop();
+    signals.join();
+
+    // Streams first (they call out through the ORB), then the upcalls.
+    core->streamer().Stop();
+    orb->shutdown(true);
+    core.reset();
+    orb->destroy();
+  } catch (const CORBA::Exception& e) {
+    std::fprintf(stderr, "reference_server: %s\n", e._name());
+    return 1;
+  }
+  return 0;
+}

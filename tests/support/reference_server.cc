@@ -12,8 +12,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include <gtest/gtest.h>
-
 #include "ostrel.h"
 
 namespace ostrel {
@@ -102,30 +100,6 @@ int ReferenceServer::WaitForExit() {
   pid_ = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-
-namespace {
-
-class SharedServerEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    SharedServer().Start();
-    base::Ostrel::Instance()->SetEndpoint("127.0.0.1", SharedServer().Port());
-    base::Ostrel::Instance()->Login(L"test", L"test");
-  }
-  void TearDown() override {
-    try {
-      base::Ostrel::Instance()->Logout();
-    } catch (base::VException&) {
-      // The server may be gone after a fault test.
-    }
-    SharedServer().Stop();
-  }
-};
-
-::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new SharedServerEnvironment);
-
-}  // namespace
 
 ReferenceServer& SharedServer() {
   static ReferenceServer* server = new ReferenceServer;

@@ -37,8 +37,8 @@ class ReferenceServer {
   int port_ = 0;
 };
 
-// The reference server every test of a binary shares: started before the
-// first test, the runtime pointed at it and logged in as "test".
+// The reference server every test of a binary shares (shared_environment.cc
+// starts and stops it).
 ReferenceServer& SharedServer();
 
 // The server's control servant, through the runtime's ORB.
