@@ -9,8 +9,10 @@ namespace orb_binding {
 CORBA::ORB_ptr InitClientOrb(unsigned long call_timeout_ms) {
   std::string const timeout = std::to_string(call_timeout_ms);
   // Code sets: corbaloc references carry no code-set information, so both
-  // sides are told; UTF-16 keeps characters outside the BMP intact.
+  // sides are told. wchar_t holds UCS-4 here; on the wire UTF-16 carries
+  // characters outside the BMP as surrogate pairs.
   char const* options[][2] = {{"nativeCharCodeSet", "UTF-8"},
+                              {"nativeWCharCodeSet", "UCS-4"},
                               {"defaultWCharCodeSet", "UTF-16"},
                               {"giopMaxMsgSize", "67108864"},
                               {"endPoint", "giop:tcp:127.0.0.1:"},

@@ -12,6 +12,9 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <chrono>
+static auto T0 = std::chrono::steady_clock::now();
+#define TS(x) std::fprintf(stderr, "%s %ld\n", x, (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now()-T0).count())
 
 #include "control.h"
 #include "core.h"
@@ -122,13 +125,14 @@ int main(int argc, char** argv) {
       }
     });
     core->WaitForStop();
-    signals.join();
+    TS("stop");
+    signals.join();TS("joined");
 
     // Streams first (they call out through the ORB), then the upcalls.
     core->streamer().Stop();
-    orb->shutdown(true);
+    TS("streams");orb->shutdown(true);TS("shutdown");
     core.reset();
-    orb->destroy();
+    orb->destroy();TS("destroy");
   } catch (const CORBA::Exception& e) {
     std::fprintf(stderr, "reference_server: %s\n", e._name());
     return 1;

@@ -28,7 +28,13 @@ std::wstring Widen(std::string_view utf8) {
       ++i;
       continue;
     }
-    out.push_back(static_cast<wchar_t>(cp));
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<wchar_t>(cp));
+    }
     i += extra + 1;
   }
   return out;
@@ -37,8 +43,17 @@ std::wstring Widen(std::string_view utf8) {
 std::string Narrow(std::wstring_view wide) {
   std::string out;
   out.reserve(wide.size());
-  for (wchar_t w : wide) {
-    char32_t cp = static_cast<char32_t>(w);
+  for (size_t i = 0; i < wide.size(); ++i) {
+    char32_t cp = static_cast<char32_t>(wide[i]);
+    if (cp >= 0xD800 && cp <= 0xDFFF) {
+      const char32_t low = i + 1 < wide.size() ? static_cast<char32_t>(wide[i + 1]) : 0;
+      if (cp <= 0xDBFF && low >= 0xDC00 && low <= 0xDFFF) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+        ++i;
+      } else {
+        cp = 0xFFFD;
+      }
+    }
     if (cp < 0x80) {
       out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {

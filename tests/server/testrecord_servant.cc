@@ -252,7 +252,8 @@ class TestRecordServantImpl
     NeedCallback(callback);
     if (lines < 0) throw ax::DomainException(L"line count must not be negative");
     // Characters outside the BMP on purpose: they travel as UTF-16 pairs.
-    const std::wstring tail = L" of report " + Widen(oidPCompany) + L" \U0001D518\U0001F0A1";
+    const std::wstring tail =
+        L" of report " + Widen(oidPCompany) + Widen(u8" \U0001D518\U0001F0A1");
     basictypes::ReportFileSeq report;
     report.length(static_cast<CORBA::ULong>(lines));
     for (CORBA::ULong i = 0; i < report.length(); ++i) {
