@@ -12,9 +12,6 @@
 #include <memory>
 #include <string>
 #include <thread>
-#include <chrono>
-static auto T0 = std::chrono::steady_clock::now();
-#define TS(x) std::fprintf(stderr, "%s %ld\n", x, (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now()-T0).count())
 
 #include "control.h"
 #include "core.h"
@@ -125,14 +122,13 @@ int main(int argc, char** argv) {
       }
     });
     core->WaitForStop();
-    TS("stop");
-    signals.join();TS("joined");
+    signals.join();
 
     // Streams first (they call out through the ORB), then the upcalls.
     core->streamer().Stop();
-    TS("streams");orb->shutdown(true);TS("shutdown");
+    orb->shutdown(true);
     core.reset();
-    orb->destroy();TS("destroy");
+    orb->destroy();
   } catch (const CORBA::Exception& e) {
     std::fprintf(stderr, "reference_server: %s\n", e._name());
     return 1;
