@@ -14,7 +14,6 @@ namespace {
 class Wide {
  public:
   static constexpr int kLimbs = 16;
-  static constexpr int kBits = kLimbs * 32;
 
   Wide() { limbs_.fill(0); }
 
