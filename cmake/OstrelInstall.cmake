@@ -1,0 +1,47 @@
+# cmake --install: headers, static libraries, the generated IDL headers, an
+# exported package (find_package(EmployeeObjects) -> EmployeeObjects::employeeobjects),
+# a pkg-config file, and the reference server.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(ostrel_include ${CMAKE_INSTALL_INCLUDEDIR}/employeeobjects)
+
+# Our headers keep their include form: flat for the runtime, foundation and
+# generated headers, by directory for the record kinds ("employee/employee.h").
+file(GLOB flat_headers
+  ${PROJECT_SOURCE_DIR}/platform/base/*.h
+  ${PROJECT_SOURCE_DIR}/platform/personnel/*.h
+  ${PROJECT_SOURCE_DIR}/foundation/*.h)
+list(FILTER flat_headers EXCLUDE REGEX "orb_binding\\.h$")
+install(FILES ${flat_headers} DESTINATION ${ostrel_include})
+foreach(dir employee statutory pay time calculation records)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${ostrel_include}/${dir}
+          FILES_MATCHING PATTERN "*.h")
+endforeach()
+foreach(idl_target ostrel_platform_idl ostrel_idl)
+  get_target_property(gendir ${idl_target} OSTREL_IDL_GENDIR)
+  install(DIRECTORY ${gendir}/ DESTINATION ${ostrel_include} FILES_MATCHING PATTERN "*.hh")
+endforeach()
+
+install(TARGETS ostrel_orb ostrel_platform_idl ostrel_base ostrel_foundation ostrel_idl
+                employeeobjects
+        EXPORT EmployeeObjectsTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${ostrel_include})
+install(EXPORT EmployeeObjectsTargets NAMESPACE EmployeeObjects::
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/EmployeeObjects)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/EmployeeObjectsConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/EmployeeObjectsConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/EmployeeObjects)
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/EmployeeObjectsConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/EmployeeObjectsConfig.cmake
+              ${PROJECT_BINARY_DIR}/EmployeeObjectsConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/EmployeeObjects)
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/employeeobjects.pc.in
+               ${PROJECT_BINARY_DIR}/employeeobjects.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/employeeobjects.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+install(TARGETS reference_server RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
