@@ -129,12 +129,19 @@ void Ostrel::Shutdown() {
 
 Ostrel::Ostrel() : config_(RuntimeConfig::Load()) {
   orb_ = orb_binding::InitClientOrb(config_.call_timeout_ms);
+  SetToken(access::AccessToken::_nil());
+}
+
+void Ostrel::SetToken(access::AccessToken_ptr token) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  tokens_.emplace_back(token);
+  token_.store(&tokens_.back());
 }
 
 Ostrel::~Ostrel() {
   try {
     servants_.clear();
-    token_ = access::AccessToken::_nil();
+    tokens_.clear();
     orb_->destroy();
   } catch (CORBA::Exception&) {
     // Nothing to do at the end of the process.
@@ -146,7 +153,8 @@ void Ostrel::SetEndpoint(std::string const& host, int port) {
   config_.host = host;
   config_.port = port;
   servants_.clear();
-  token_ = access::AccessToken::_nil();
+  tokens_.emplace_back(access::AccessToken::_nil());
+  token_.store(&tokens_.back());
 }
 
 CORBA::Object_ptr Ostrel::GetServant(char const* name) {
@@ -170,21 +178,16 @@ void Ostrel::Login(std::wstring const& user, std::wstring const& password) {
     CORBA::Object_var obj = GetServant(kLoginServant);
     access::LoginServant_var login = access::LoginServant::_narrow(obj);
     if (CORBA::is_nil(login)) throw CORBA::OBJECT_NOT_EXIST(0, CORBA::COMPLETED_NO);
-    AccessToken_var token = login->login(user.c_str(), password.c_str());
-    std::lock_guard<std::mutex> lock(mutex_);
-    token_ = token._retn();
+    SetToken(login->login(user.c_str(), password.c_str()));
   } catch (CORBA::Exception& e) {
     ConvertException(e);
   }
 }
 
 void Ostrel::Logout() {
-  AccessToken_var token;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    token = token_._retn();
-  }
+  access::AccessToken_ptr token = token_.load()->in();
   if (CORBA::is_nil(token)) return;
+  SetToken(access::AccessToken::_nil());
   try {
     CORBA::Object_var obj = GetServant(kLoginServant);
     access::LoginServant_var login = access::LoginServant::_narrow(obj);
@@ -194,12 +197,9 @@ void Ostrel::Logout() {
   }
 }
 
-bool Ostrel::IsLoggedIn() const {
-  std::lock_guard<std::mutex> lock(mutex_);
-  return !CORBA::is_nil(token_);
-}
+bool Ostrel::IsLoggedIn() const { return !CORBA::is_nil(token_.load()->in()); }
 
-AccessToken_var& Ostrel::GetAccessToken() { return token_; }
+AccessToken_var& Ostrel::GetAccessToken() { return *token_.load(); }
 
 void Ostrel::ConvertException(CORBA::Exception& e) const {
   if (auto* x = ae::AccessDeniedException::_downcast(&e)) {

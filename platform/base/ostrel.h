@@ -3,6 +3,8 @@
 #ifndef OSTREL_BASE_OSTREL_H_
 #define OSTREL_BASE_OSTREL_H_
 
+#include <atomic>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -60,7 +62,8 @@ class Ostrel {
   bool IsLoggedIn() const;
 
   // The logged-in user's token, borrowed for one call; nil before Login(), so
-  // that the server refuses the call.
+  // that the server refuses the call. Safe while another thread logs in
+  // again: a replaced token stays alive until Shutdown().
   AccessToken_var& GetAccessToken();
 
   // Raises the application's exception for `e`: each declared user exception
@@ -91,7 +94,12 @@ class Ostrel {
   CORBA::ORB_var orb_;
   mutable std::mutex mutex_;
   std::map<std::string, CORBA::Object_var> servants_;
-  AccessToken_var token_;
+  // Every token this process held; the last is the current one. Readers hold
+  // references into it, so none is released before the runtime ends.
+  std::deque<AccessToken_var> tokens_;
+  std::atomic<AccessToken_var*> token_;
+
+  void SetToken(com::ostrel::serverbase::access::AccessToken_ptr token);
 };
 
 }  // namespace base
