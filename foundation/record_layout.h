@@ -15,8 +15,8 @@ using TimePeriodStruct = com::ostrel::personnel::framework::basictypes::TimePeri
 //     identifies the record) and, for records of an employee, holds
 //     `employeeShort`;
 //   - the period part begins with `objectStruct` followed by `timePeriod`.
-// Per-employee records, whose root part is the employee's short view, fit it
-// too: their root identity is the employee's.
+// Per-employee records, whose root part is the employee's short view, use
+// EmployeeRecordLayout below.
 template <auto RootMember, auto PeriodMember>
 struct MemberLayout {
   template <class S>
@@ -43,6 +43,19 @@ struct MemberLayout {
   template <class S>
   static char const* EmployeeOid(S const& s) {
     return RootPart(s).employeeShort.objectStruct.objectid;
+  }
+};
+
+// Layout of a per-employee record (tax, insurance, ...): the employee's short
+// view first, then the record's period part. The root identity is the
+// employee's, so there is one record per employee and the employee's object
+// id is the record's key.
+template <auto ShortMember, auto PeriodMember>
+struct EmployeeRecordLayout : MemberLayout<ShortMember, PeriodMember> {
+  static constexpr bool kKeyedByEmployee = true;
+  template <class S>
+  static char const* EmployeeOid(S const& s) {
+    return (s.*ShortMember).objectStruct.objectid;
   }
 };
 

@@ -1,5 +1,7 @@
 #include "faults.h"
 
+#include "text.h"
+
 namespace ostrel::server {
 
 namespace ref = com::ostrel::reference;
@@ -13,7 +15,7 @@ void FaultTable::Add(const ref::FaultStruct& in) {
   Fault f;
   f.operation = in.operation.in();
   f.kind = in.kind;
-  f.message = in.message.in();
+  f.message = ToUnits(in.message.in());  // it goes out again in an exception
   f.delay_ms = in.delayMs;
   f.remaining = in.count < 1 ? 1 : in.count;
   f.minor = static_cast<CORBA::ULong>(in.minor);

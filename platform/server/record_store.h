@@ -16,6 +16,13 @@
 //
 // Every change raises the record's version by one and stamps it with the
 // time and the user; a changed period gets the same on its own identity.
+//
+// Per-employee records (a layout with kKeyedByEmployee, see
+// EmployeeRecordLayout) are keyed by the employee's object id instead: one
+// record per employee, created for an employee without one; their root
+// identity is the employee's and is handed out as written, so only period
+// versions are checked; a deleted one is gone, and the employee may get a new
+// one.
 // Errors are the IDL application exceptions, raised as they are.
 #ifndef OSTREL_SERVER_RECORD_STORE_H_
 #define OSTREL_SERVER_RECORD_STORE_H_
@@ -26,6 +33,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -78,6 +86,12 @@ inline void CheckDate(const std::string& text) {
   if (!dates::IsUnset(text) && !dates::IsValid(text)) Domain("invalid date '" + text + "'");
 }
 
+template <class L, class = void>
+struct KeyedByEmployee : std::false_type {};
+template <class L>
+struct KeyedByEmployee<L, std::void_t<decltype(L::kKeyedByEmployee)>>
+    : std::bool_constant<L::kKeyedByEmployee> {};
+
 inline void ClearIdentity(ObjectStruct& id) {
   id.objectid = "";
   id.version = 0;
@@ -93,6 +107,7 @@ class RecordStore : public ResettableStore {
   using Layout = ::ostrel::RecordLayout<Struct>;
   using Predicate = std::function<bool(const Struct&)>;
   using Ordering = std::function<bool(const Struct&, const Struct&)>;
+  static constexpr bool kByEmployee = store_detail::KeyedByEmployee<Layout>::value;
 
   // prefix: start of the record ids of this kind, e.g. "TR" gives "TR-1",
   // whose periods are "TR-1-P1", "TR-1-P2", ...
@@ -100,14 +115,19 @@ class RecordStore : public ResettableStore {
 
   Struct Create(const std::wstring& user, const Struct& in) {
     const std::string given = Layout::RootIdentity(in).objectid.in();
-    if (!given.empty()) {
+    if (kByEmployee && given.empty()) store_detail::ApplicationLayer("create: no employee given");
+    if (!kByEmployee && !given.empty()) {
       store_detail::ApplicationLayer("create: record already has object id '" + given + "'");
     }
     Struct s = in;
     Normalize(s);
     std::lock_guard<std::mutex> lock(mu_);
+    if (kByEmployee && index_.count(given) != 0) {
+      store_detail::Persistency("employee '" + given + "' already has a record");
+    }
     Record r;
-    r.oid = prefix_ + "-" + std::to_string(++created_);
+    ++created_;
+    r.oid = kByEmployee ? given : prefix_ + "-" + std::to_string(created_);
     r.created = created_;
     index_.emplace(r.oid, records_.size());
     records_.push_back(std::move(r));
@@ -164,6 +184,7 @@ class RecordStore : public ResettableStore {
     if (rec.deleted) store_detail::Persistency("record '" + oid + "' is already deleted");
     rec.deleted = true;
     Touch(rec, user);
+    if (kByEmployee) index_.erase(oid);
   }
 
   void Restore(const std::wstring& user, const std::string& oid, CORBA::Long version,
@@ -184,7 +205,7 @@ class RecordStore : public ResettableStore {
     return Output(rec, rec.periods[PickAt(rec, effective)]);
   }
 
-  // As Get, but among the periods (superseded ones included) whose validity
+  // As Get, but among all periods (superseded ones included) whose validity
   // contains `valid`.
   Struct GetAt(const std::string& oid, const std::string& effective,
                const std::string& valid) const {
@@ -208,14 +229,12 @@ class RecordStore : public ResettableStore {
       if (!narrowed.empty()) candidates.swap(narrowed);
     }
     if (candidates.empty()) return Output(rec, rec.periods[PickAt(rec, effective)]);
-    auto better = [&](size_t a, size_t b) {
-      const Period& pa = rec.periods[a];
-      const Period& pb = rec.periods[b];
-      if (pa.superseded != pb.superseded) return !pa.superseded;
-      return pa.written > pb.written;
-    };
-    return Output(rec,
-                  rec.periods[*std::min_element(candidates.begin(), candidates.end(), better)]);
+    // The latest write among them: a period is only ever superseded by a
+    // later write.
+    const size_t pick = *std::max_element(
+        candidates.begin(), candidates.end(),
+        [&](size_t a, size_t b) { return rec.periods[a].written < rec.periods[b].written; });
+    return Output(rec, rec.periods[pick]);
   }
 
   // The record as it is with the given period, superseded or not.
@@ -244,15 +263,16 @@ class RecordStore : public ResettableStore {
     return History(oid, [&](const Period& p) { return !p.superseded && EffectiveAt(p, at); });
   }
 
-  // Records not deleted, each with its latest period, that satisfy pred;
-  // ordered by `less` or else in creation order. pred and less run under the
-  // store's lock and must not call the store.
-  std::vector<Struct> List(const Predicate& pred, const Ordering& less = {}) const {
+  // Records not deleted (all with `with_deleted`), each with its latest
+  // period, that satisfy pred; ordered by `less` or else in creation order.
+  // pred and less run under the store's lock and must not call the store.
+  std::vector<Struct> List(const Predicate& pred, const Ordering& less = {},
+                           bool with_deleted = false) const {
     std::vector<Struct> out;
     {
       std::lock_guard<std::mutex> lock(mu_);
       for (const Record& rec : records_) {
-        if (rec.deleted) continue;
+        if (rec.deleted && !with_deleted) continue;
         Struct s = Output(rec, rec.periods[Latest(rec)]);
         if (!pred || pred(s)) out.push_back(std::move(s));
       }
@@ -287,6 +307,12 @@ class RecordStore : public ResettableStore {
     period_owner_.clear();
     created_ = 0;
     written_ = 0;
+  }
+
+  // Whether a record has the id (a deleted per-employee record has none).
+  bool Has(const std::string& oid) const {
+    std::lock_guard<std::mutex> lock(mu_);
+    return index_.count(oid) != 0;
   }
 
   size_t size() const {
@@ -373,7 +399,7 @@ class RecordStore : public ResettableStore {
     const std::string oid = id.objectid.in();
     Record& rec = Find(oid);
     if (rec.deleted) store_detail::Persistency("record '" + oid + "' is deleted");
-    CheckVersion(oid, id.version, rec.version);
+    if (!kByEmployee) CheckVersion(oid, id.version, rec.version);
     return rec;
   }
 
@@ -383,7 +409,7 @@ class RecordStore : public ResettableStore {
       store_detail::Persistency("record '" + oid + "' does not belong to employee '" +
                                 *oidEmployee + "'");
     }
-    CheckVersion(oid, version, rec.version);
+    if (!kByEmployee) CheckVersion(oid, version, rec.version);
     return rec;
   }
 
@@ -426,7 +452,8 @@ class RecordStore : public ResettableStore {
   }
 
   void NewPeriodIdentity(Record& rec, Period& p, const std::wstring& user) {
-    const std::string oid = rec.oid + "-P" + std::to_string(rec.next_period++);
+    const std::string oid =
+        (kByEmployee ? prefix_ + "-" : "") + rec.oid + "-P" + std::to_string(rec.next_period++);
     period_owner_.emplace(oid, index_.at(rec.oid));
     ObjectStruct& id = Layout::PeriodIdentity(p.data);
     id.objectid = oid.c_str();
@@ -489,6 +516,10 @@ class RecordStore : public ResettableStore {
   Struct Output(const Record& rec, const Period& p) const {
     Struct out = p.data;
     store_detail::CopyRoot(out, rec.root, 0);
+    if (kByEmployee) {
+      Layout::RootPart(out) = Layout::RootPart(rec.root);
+      return out;
+    }
     ObjectStruct& id = Layout::RootIdentity(out);
     id.objectid = rec.oid.c_str();
     id.version = rec.version;

@@ -73,6 +73,21 @@ std::string Narrow(std::wstring_view wide) {
   return out;
 }
 
+std::wstring ToUnits(std::wstring_view wide) {
+  std::wstring out;
+  out.reserve(wide.size());
+  for (wchar_t w : wide) {
+    const char32_t cp = static_cast<char32_t>(w);
+    if (cp >= 0x10000 && cp <= 0x10FFFF) {
+      out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      out.push_back(w);
+    }
+  }
+  return out;
+}
+
 bool IsDecimal(std::string_view text) {
   size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

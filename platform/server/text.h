@@ -8,15 +8,18 @@
 
 namespace ostrel::server {
 
-// Wide text in this server is UTF-16 code units, one per wchar_t: that is
-// what the ORB's native wide code set UTF-16 hands over and accepts. A
-// character outside the BMP is a surrogate pair; a wchar_t above 0xFFFF
-// cannot be sent at all.
+// Wide text the server makes itself is UTF-16 code units, one per wchar_t,
+// so a character outside the BMP is a surrogate pair. Units travel intact
+// whatever the native wide code set; a single wchar_t above 0xFFFF does not
+// (omniORB 4.2 refuses it under UTF-16 and writes a wrong length under UCS-4).
 
 // UTF-8 to wide text; malformed bytes become U+FFFD.
 std::wstring Widen(std::string_view utf8);
 // Wide text to UTF-8; a lone surrogate becomes U+FFFD.
 std::string Narrow(std::wstring_view wide);
+// Splits every wchar_t above 0xFFFF into its surrogate pair, for wide text
+// received from a client that the server sends out again.
+std::wstring ToUnits(std::wstring_view wide);
 
 // A decimal number as the client writes fixed-point values: optional sign,
 // digits, optionally a point and more digits.
