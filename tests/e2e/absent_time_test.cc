@@ -197,13 +197,20 @@ TEST_F(AbsentTimes, ListSelectsByEveryFilterField) {
             (std::vector<std::string>{"EFK", "EFU"}));
   EXPECT_EQ(CallsOf("getActiveEEAbsentTimes").back().arguments[0], L"[2]");
 
+  // No filter at all: every absent time not deleted.
+  std::vector<EEAbsentTimeFilter*> none;
+  EXPECT_EQ(Own(EEAbsentTime::GetActiveEEAbsentTimes(&none, base::Sortierung()))->size(), 5u);
+  EXPECT_EQ(CallsOf("getActiveEEAbsentTimes").back().arguments[0], L"[0]");
+
   base::Sortierung by_pnr;
   by_pnr.AddKey("personnelNumber", false);
-  std::vector<EEAbsentTimeFilter*> none;
-  auto sorted = Own(EEAbsentTime::GetActiveEEAbsentTimes(&none, by_pnr));
+  EEAbsentTimeFilter active;
+  std::vector<EEAbsentTimeFilter*> filters{&active};
+  auto sorted = Own(EEAbsentTime::GetActiveEEAbsentTimes(&filters, by_pnr));
   ASSERT_EQ(sorted->size(), 3u);
   EXPECT_EQ((*sorted)[0]->GetRoot().GetOidAbsentTime(), "EFU");
   EXPECT_EQ((*sorted)[2]->GetRoot().GetOidAbsentTime(), "EFK");
+  EXPECT_EQ(CallsOf("getActiveEEAbsentTimes").back().arguments[1], L"personnelNumber desc");
 }
 
 TEST_F(AbsentTimes, StreamedListDeliversAbsentTimes) {

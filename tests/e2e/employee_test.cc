@@ -11,6 +11,7 @@
 
 #include "employee/employee.h"
 #include "reference_server.h"
+#include "remote.h"
 
 namespace ostrel {
 namespace {

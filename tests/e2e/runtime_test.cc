@@ -131,5 +131,28 @@ TEST_F(Runtime, ServerExitInTheMiddleOfACall) {
   List();
 }
 
+TEST_F(Runtime, ServerExitInTheMiddleOfAStream) {
+  for (int i = 0; i < 50; ++i) TestRecord().Commit();
+  testing::Control()->setBatchSize(10);
+  testing::Control()->setBatchDelay(10);
+  int const port = testing::SharedServer().Port();
+  InjectFault("getActiveTestRecordsCB", ref::STREAM_EXIT_HALFWAY);
+  std::vector<TestRecordFilter*> none;
+  std::unique_ptr<TestRecord::Callback> cb(
+      TestRecord::GetActiveTestRecordCB(&none, base::Sortierung(), 0));
+  testing::SharedServer().WaitForExit();
+  // The stream never ends: the callback reports that instead of hanging.
+  EXPECT_FALSE(cb->WaitForEnd(std::chrono::milliseconds(300)));
+  EXPECT_FALSE(cb->IsFinished());
+  EXPECT_GT(cb->GetReceived(), 0u);
+  EXPECT_LT(cb->GetReceived(), 50u);
+  auto partial = cb->TakeAll();
+  for (auto* r : partial) delete r;
+
+  testing::SharedServer().Start(port);
+  base::Ostrel::Instance()->Login(L"test", L"test");
+  List();
+}
+
 }  // namespace
 }  // namespace ostrel

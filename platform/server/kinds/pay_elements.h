@@ -1,0 +1,265 @@
+// What the servants of the pay elements (bank details, fixed, variable and
+// scale payments) share: the employee as the server knows it, the employee
+// criteria of their filters, the value types payments are booked under,
+// exact decimal products, and the text of a filter in the call log.
+//
+// Value types. A value type's object id is "VT-<number>". Known numbers:
+//   1000 Base salary          1100 Overtime (preset factor 2: 25.00)
+//   1500 One-off bonus        2000 Travel allowance (preset factor 2: 0.30)
+//   3100 Shift premium (preset factor 2: 12.50)
+// Any other "VT-<number>" reads as "Value type <number>" and is not known;
+// any other id has number 0 and the id as its description.
+#ifndef OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_
+#define OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_
+
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "dates.h"
+#include "employee.hh"
+#include "employees.h"
+#include "personnel.hh"
+#include "serverbase.hh"
+#include "text.h"
+
+namespace ostrel::server::pay {
+
+namespace emp = com::ostrel::personnel::domain::employee;
+namespace pbt = com::ostrel::personnel::framework::basictypes;
+namespace ax = com::ostrel::serverbase::applicationexception;
+
+[[noreturn]] inline void Domain(const std::string& message) {
+  throw ax::DomainException(Widen(message).c_str());
+}
+[[noreturn]] inline void Persistency(const std::string& message) {
+  throw ax::PersistencyException(Widen(message).c_str());
+}
+
+inline void CheckDate(const std::string& text) {
+  if (!dates::IsUnset(text) && !dates::IsValid(text)) Domain("invalid date '" + text + "'");
+}
+
+// --- value types -------------------------------------------------------
+
+struct ValueType {
+  long number = 0;
+  std::string description;
+  std::string preset_factor2;  // "" when there is none
+  bool known = false;
+};
+
+inline ValueType ValueTypeOf(const std::string& oid) {
+  struct Entry {
+    long number;
+    const char* description;
+    const char* preset_factor2;
+  };
+  static const Entry kCatalogue[] = {
+      {1000, "Base salary", ""},      {1100, "Overtime", "25.00"},
+      {1500, "One-off bonus", ""},    {2000, "Travel allowance", "0.30"},
+      {3100, "Shift premium", "12.50"},
+  };
+  ValueType v;
+  v.description = oid;
+  if (oid.rfind("VT-", 0) != 0 || oid.size() == 3 ||
+      oid.find_first_not_of("0123456789", 3) != std::string::npos || oid.size() > 12) {
+    return v;
+  }
+  v.number = std::strtol(oid.c_str() + 3, nullptr, 10);
+  v.description = "Value type " + std::to_string(v.number);
+  for (const Entry& e : kCatalogue) {
+    if (e.number == v.number) {
+      v.description = e.description;
+      v.preset_factor2 = e.preset_factor2;
+      v.known = true;
+    }
+  }
+  return v;
+}
+
+// --- exact decimals ----------------------------------------------------
+
+// A decimal text as units of 10^-scale; nothing for a text that is no
+// number or too long to hold.
+struct Decimal {
+  long long units = 0;
+  int scale = 0;
+};
+
+inline std::optional<Decimal> ParseExact(std::string_view text) {
+  if (!IsDecimal(text)) return std::nullopt;
+  Decimal d;
+  bool negative = false;
+  bool fraction = false;
+  int digits = 0;
+  for (char c : text) {
+    if (c == '-') {
+      negative = true;
+    } else if (c == '.') {
+      fraction = true;
+    } else if (c >= '0' && c <= '9') {
+      if (++digits > 17) return std::nullopt;
+      d.units = d.units * 10 + (c - '0');
+      if (fraction) ++d.scale;
+    }
+  }
+  if (negative) d.units = -d.units;
+  return d;
+}
+
+// The product of decimal texts rounded half away from zero to `scale`
+// places; nothing when a factor is no number or the product overflows.
+inline std::optional<std::string> Product(std::initializer_list<std::string_view> factors,
+                                          int scale = 2) {
+  Decimal p{1, 0};
+  for (std::string_view f : factors) {
+    std::optional<Decimal> d = ParseExact(f);
+    if (!d || __builtin_mul_overflow(p.units, d->units, &p.units)) return std::nullopt;
+    p.scale += d->scale;
+  }
+  while (p.scale > scale) {
+    const long long rest = p.units % 10;
+    p.units /= 10;
+    --p.scale;
+    if (p.scale == scale && (rest >= 5 || rest <= -5)) p.units += p.units < 0 || rest < 0 ? -1 : 1;
+  }
+  while (p.scale < scale) {
+    if (__builtin_mul_overflow(p.units, 10LL, &p.units)) return std::nullopt;
+    ++p.scale;
+  }
+  const bool negative = p.units < 0;
+  std::string digits = std::to_string(negative ? -p.units : p.units);
+  if (scale > 0) {
+    if (static_cast<int>(digits.size()) <= scale) {
+      digits.insert(0, static_cast<size_t>(scale) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<size_t>(scale), ".");
+  }
+  return (negative ? "-" : "") + digits;
+}
+
+// --- the employee ------------------------------------------------------
+
+// The server's short view of the employee; the given one for an employee the
+// server does not know.
+inline emp::EmployeeShortStruct Employee(Core& core, const emp::EmployeeShortStruct& given) {
+  std::optional<emp::EmployeeShortStruct> e = FindEmployee(core, given.objectStruct.objectid.in());
+  return e ? *e : given;
+}
+
+// The company must be given and be the employee's.
+inline void CheckCompany(const emp::EmployeeShortStruct& e, const std::string& company) {
+  if (company.empty()) throw ax::ApplicationLayerException(L"no company given");
+  if (company != e.oidPCompany.in()) {
+    Domain("employee '" + std::string(e.objectStruct.objectid.in()) +
+           "' does not belong to company '" + company + "'");
+  }
+}
+
+// Withdrawn before the fixed date (today where unset).
+inline bool Withdrawn(const emp::EmployeeShortStruct& e, const std::string& fixedDate) {
+  const std::string withdrawal = e.dateOfWithDrawal.in();
+  if (dates::IsUnset(withdrawal)) return false;
+  return withdrawal < (dates::IsUnset(fixedDate) ? dates::Today() : fixedDate);
+}
+
+// active: not withdrawn; withdrawn; all employees.
+inline bool Displayed(pbt::ListDisplayOfEmployeeEnum display, const emp::EmployeeShortStruct& e,
+                      const std::string& fixedDate) {
+  switch (display) {
+    case pbt::LIST_ACTIVE_EMPLOYEES:
+      return !Withdrawn(e, fixedDate);
+    case pbt::LIST_WITHDRAWN_EMPLOYEES:
+      return Withdrawn(e, fixedDate);
+    default:
+      return true;
+  }
+}
+
+// "" matches everything.
+inline bool Same(const char* wanted, const char* actual) {
+  return *wanted == '\0' || std::strcmp(wanted, actual) == 0;
+}
+
+// The employee's surname begins with `prefix` (UTF-8).
+inline bool SurnameStartsWith(const emp::EmployeeShortStruct& e, const char* prefix) {
+  const std::wstring p = Widen(prefix);
+  return std::wstring_view(e.surname.in()).substr(0, p.size()) == p;
+}
+
+// --- periods -----------------------------------------------------------
+
+// The days a period's payment covers: the effective dates where set, the
+// validity where not.
+struct Span {
+  std::string from;
+  std::string until;
+};
+inline Span SpanOf(const pbt::TimePeriodStruct& tp) {
+  std::string from = tp.effectiveFrom.in();
+  std::string until = tp.effectiveUntil.in();
+  if (dates::IsUnset(from)) from = tp.internalValidFrom.in();
+  if (dates::IsUnset(until)) until = tp.validUntil.in();
+  if (dates::IsUnset(until)) until = dates::kOpenEnd;
+  return {from, until};
+}
+
+// The span overlaps [from, until]; an unset bound is open.
+inline bool Overlaps(const pbt::TimePeriodStruct& tp, const std::string& from,
+                     const std::string& until) {
+  const Span s = SpanOf(tp);
+  if (!dates::IsUnset(from) && s.until < from) return false;
+  if (!dates::IsUnset(until) && s.from > until) return false;
+  return true;
+}
+
+// The span ends after the employee was journalized (always, when never).
+inline bool AfterJournalized(const pbt::TimePeriodStruct& tp, const emp::EmployeeShortStruct& e) {
+  const std::string journalized = e.journalizedUntil.in();
+  return dates::IsUnset(journalized) || SpanOf(tp).until > journalized;
+}
+
+// --- call log ----------------------------------------------------------
+
+// A filter as "{name=value;...}", its members in wire order; an opt union
+// that is not set shows as "-".
+inline std::wstring Fields(std::initializer_list<std::pair<const char*, std::wstring>> fields) {
+  std::wstring out = L"{";
+  for (const auto& [name, value] : fields) {
+    if (out.size() > 1) out += L";";
+    out += Widen(name) + L"=" + value;
+  }
+  return out + L"}";
+}
+
+template <class Union, class Get>
+std::wstring OptArg(const Union& u, Get get) {
+  return u._d() ? get(u) : std::wstring(L"-");
+}
+
+inline std::wstring ExtendedArg(
+    const com::ostrel::personnel::framework::filter::EmployeeExtendedFilterStruct& x) {
+  return Widen(std::string(x.oidCostCenter.in()) + "/" + x.oidCostUnit.in() + "/" +
+               x.oidDepartment.in() + "/" + x.oidEmployeeGroup.in());
+}
+
+// Every filter of a sequence, in order.
+template <class Seq, class Describe>
+std::wstring FiltersArg(const Seq& filters, Describe describe) {
+  std::wstring out = L"[";
+  for (CORBA::ULong i = 0; i < filters.length(); ++i) {
+    if (i > 0) out += L",";
+    out += describe(filters[i]);
+  }
+  return out + L"]";
+}
+
+}  // namespace ostrel::server::pay
+
+#endif  // OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_
