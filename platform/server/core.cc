@@ -17,6 +17,11 @@ void Core::Reset() {
   for (const Seeder& seed : Registry::Seeders()) seed(*this);
 }
 
+void Core::ForgetEmployee(const std::string& oidEmployee) {
+  std::lock_guard<std::mutex> lock(stores_mu_);
+  for (auto& [type, store] : stores_) store->ForgetEmployee(oidEmployee);
+}
+
 void Core::RequestStop() {
   {
     std::lock_guard<std::mutex> lock(stop_mu_);

@@ -47,6 +47,9 @@ class Core {
   // Empties every store and runs the registered seeders.
   void Reset();
 
+  // Forgets the records of a deleted employee in every store.
+  void ForgetEmployee(const std::string& oidEmployee);
+
   void RequestStop();
   bool StopRequested() const;
   void WaitForStop();

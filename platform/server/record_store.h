@@ -50,6 +50,8 @@ class ResettableStore {
  public:
   virtual ~ResettableStore() = default;
   virtual void Clear() = 0;
+  // Forgets every record of an employee that is deleted as a whole.
+  virtual void ForgetEmployee(const std::string& oidEmployee) = 0;
 };
 
 namespace store_detail {
@@ -307,6 +309,22 @@ class RecordStore : public ResettableStore {
     period_owner_.clear();
     created_ = 0;
     written_ = 0;
+  }
+
+  void ForgetEmployee(const std::string& oidEmployee) override {
+    std::lock_guard<std::mutex> lock(mu_);
+    records_.erase(std::remove_if(records_.begin(), records_.end(),
+                                  [&](const Record& r) { return r.employee == oidEmployee; }),
+                   records_.end());
+    index_.clear();
+    period_owner_.clear();
+    for (size_t i = 0; i < records_.size(); ++i) {
+      const Record& rec = records_[i];
+      if (!kByEmployee || !rec.deleted) index_[rec.oid] = i;
+      for (const Period& p : rec.periods) {
+        period_owner_.emplace(Layout::PeriodIdentity(p.data).objectid.in(), i);
+      }
+    }
   }
 
   // Whether a record has the id (a deleted per-employee record has none).

@@ -6,7 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -393,6 +397,30 @@ TEST_F(AbsentTimes, PredecessorsCalendarAndContinuedPayKeys) {
             (std::vector<std::wstring>{L"EMP-1", L"EFK", L"2026-03-01"}));
 }
 
+// A settings file of its own for one scope, whatever the caller's
+// environment says.
+class ScopedSettings {
+ public:
+  explicit ScopedSettings(std::string const& text)
+      : path_(::testing::TempDir() + "absent_time_settings.ini") {
+    if (char const* old = std::getenv("OSTREL_SETTINGS")) old_ = old;
+    std::ofstream(path_) << text;
+    setenv("OSTREL_SETTINGS", path_.c_str(), 1);
+  }
+  ~ScopedSettings() {
+    if (old_) {
+      setenv("OSTREL_SETTINGS", old_->c_str(), 1);
+    } else {
+      unsetenv("OSTREL_SETTINGS");
+    }
+    std::remove(path_.c_str());
+  }
+
+ private:
+  std::string path_;
+  std::optional<std::string> old_;
+};
+
 TEST_F(AbsentTimes, ReportRunStreamsOneLinePerEntry) {
   EEAbsentTime a = Stored(MarchWeek("EMP-1", "EFK"));
   EEAbsentTime b = Stored(Absence("EMP-2", "C-1", "EFU", VDate(1, 5, 2026), VDate(-1, -1, -1)));
@@ -404,10 +432,13 @@ TEST_F(AbsentTimes, ReportRunStreamsOneLinePerEntry) {
   first.SetReasonOfInterrupt(3);
   std::vector<EauEEAbsentTime*> entries{&first, &second};
 
-  std::unique_ptr<EEAbsentTime::ReportCallback> cb(
-      EEAbsentTime::CreateFromEEAbsentTime("C-1", &entries));
+  std::unique_ptr<EEAbsentTime::ReportCallback> cb;
+  {
+    ScopedSettings settings("[Callback]\nMaxHits = 40\n");
+    cb.reset(EEAbsentTime::CreateFromEEAbsentTime("C-1", &entries));
+  }
   ASSERT_TRUE(cb->WaitForEnd(std::chrono::milliseconds(10000)));
-  EXPECT_EQ(cb->GetMaxHits(), 250u);  // the tests' [Callback] MaxHits
+  EXPECT_EQ(cb->GetMaxHits(), 40u);
   std::vector<std::wstring> lines;
   for (base::VString* line : cb->TakeAll()) {
     lines.push_back(line->str());

@@ -146,8 +146,7 @@ bool Matches(const bd::EEBankDetailsFilterStruct& f, const bd::EEBankDetailsStru
     return false;
   }
   if (f.truncationType._d() && f.truncationType.truncation() != tp.truncation) return false;
-  if (f.truncationScaleType._d() &&
-      f.truncationScaleType.truncationscale() != tp.truncationScale) {
+  if (f.truncationScaleType._d() && f.truncationScaleType.truncationscale() != tp.truncationScale) {
     return false;
   }
   if (!pay::Same(f.oidCompanyAccount.in(), tp.oidCompanyAccount.in())) return false;
@@ -207,15 +206,13 @@ class EEBankDetailsServantImpl
     return Out(store_.Create(user, r));
   }
 
-  bd::EEBankDetailsStruct* addEEBankDetails(AccessToken_ptr token,
-                                            const bd::EEBankDetailsStruct& r,
+  bd::EEBankDetailsStruct* addEEBankDetails(AccessToken_ptr token, const bd::EEBankDetailsStruct& r,
                                             CORBA::Boolean removeNew) override {
     const std::wstring user = Enter(token, "addEEBankDetails", {RecordArg(r), Arg(removeNew)});
     return Out(store_.Add(user, r, removeNew));
   }
 
-  bd::EEBankDetailsStruct* setEEBankDetails(AccessToken_ptr token,
-                                            const bd::EEBankDetailsStruct& r,
+  bd::EEBankDetailsStruct* setEEBankDetails(AccessToken_ptr token, const bd::EEBankDetailsStruct& r,
                                             CORBA::Boolean removeNew) override {
     const std::wstring user = Enter(token, "setEEBankDetails", {RecordArg(r), Arg(removeNew)});
     return Out(store_.Set(user, r, removeNew));
@@ -248,9 +245,8 @@ class EEBankDetailsServantImpl
   bd::EEBankDetailsSeq* getActiveEffectiveEEBankDetailsHistory(AccessToken_ptr token,
                                                                const char* oidEmployee) override {
     Enter(token, "getActiveEffectiveEEBankDetailsHistory", {Arg(oidEmployee)});
-    return OfEmployee(oidEmployee, [this](const std::string& oid) {
-      return store_.ActiveHistory(oid);
-    });
+    return OfEmployee(oidEmployee,
+                      [this](const std::string& oid) { return store_.ActiveHistory(oid); });
   }
 
   bd::EEBankDetailsSeq* getAllEEBankDetailsHistory(AccessToken_ptr token,

@@ -48,6 +48,7 @@
 //   - Every change raises the employee's version and stamps it.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -1085,6 +1086,68 @@ std::vector<ee::EmployeeShortStruct> EmployeesOf(Core& core, const std::string& 
     return c != 0 ? c < 0 : a.personnelNumber < b.personnelNumber;
   });
   return out;
+}
+
+ee::EmployeeShortStruct AddEmployee(Core& core, ee::EmployeeShortStruct employee,
+                                    const std::wstring& user) {
+  Table& t = TableOf(core);
+  std::lock_guard<std::mutex> lock(t.mu);
+  long last = 0;
+  for (const Employee& e : t.employees) {
+    const std::string oid = e.oid();
+    if (oid.rfind("EMP-", 0) == 0) last = std::max(last, std::atol(oid.c_str() + 4));
+  }
+  Employee e;
+  ee::EmployeeShortStruct& sv = e.shortView();
+  sv = employee;
+  sv.objectStruct.objectid = ("EMP-" + std::to_string(last + 1)).c_str();
+  sv.objectStruct.version = 1;
+  sv.objectStruct.timestamp = dates::NowStamp().c_str();
+  sv.objectStruct.lastuserid = user.c_str();
+  e.ext.ee.inValuation = false;
+  e.ext.ee.stateOfValuation = true;
+  e.ext.nextJournalizing = NextJournalizing(sv).c_str();
+  e.ext.stateOfLastCheck = false;
+  e.ext.warningStateOfCheck = 0;
+  t.employees.push_back(e);
+  return sv;
+}
+
+ee::EmployeeShortStruct UpdateEmployee(
+    Core& core, const std::string& oidEmployee, const std::wstring& user,
+    const std::function<void(ee::EmployeeShortStruct&)>& change) {
+  Table& t = TableOf(core);
+  std::lock_guard<std::mutex> lock(t.mu);
+  Employee& e = Known(t, oidEmployee);
+  ee::EmployeeShortStruct sv = e.shortView();
+  change(sv);
+  sv.objectStruct = e.shortView().objectStruct;
+  const ee::EmployeeShortStruct& old = e.shortView();
+  const bool same =
+      std::string(sv.oidPCompany.in()) == old.oidPCompany.in() &&
+      sv.personnelNumber == old.personnelNumber && std::string(sv.title.in()) == old.title.in() &&
+      std::wstring(sv.surname.in()) == old.surname.in() &&
+      std::string(sv.namePrefix.in()) == old.namePrefix.in() &&
+      std::wstring(sv.firstname.in()) == old.firstname.in() && sv.sexEnum == old.sexEnum &&
+      std::string(sv.dateOfEntry.in()) == old.dateOfEntry.in() &&
+      std::string(sv.dateOfWithDrawal.in()) == old.dateOfWithDrawal.in() &&
+      std::string(sv.journalizedUntil.in()) == old.journalizedUntil.in();
+  if (!same) {
+    e.shortView() = sv;
+    Touch(e, user);
+  }
+  return e.shortView();
+}
+
+void RemoveEmployee(Core& core, const std::string& oidEmployee) {
+  Table& t = TableOf(core);
+  std::lock_guard<std::mutex> lock(t.mu);
+  auto of = [&oidEmployee](const auto& x) { return x.oid_employee == oidEmployee; };
+  t.employees.erase(std::remove_if(t.employees.begin(), t.employees.end(),
+                                   [&](const Employee& e) { return e.oid() == oidEmployee; }),
+                    t.employees.end());
+  t.results.erase(std::remove_if(t.results.begin(), t.results.end(), of), t.results.end());
+  t.waiting.erase(std::remove_if(t.waiting.begin(), t.waiting.end(), of), t.waiting.end());
 }
 
 }  // namespace ostrel::server

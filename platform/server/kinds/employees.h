@@ -19,6 +19,7 @@
 #ifndef OSTREL_SERVER_KINDS_EMPLOYEES_H_
 #define OSTREL_SERVER_KINDS_EMPLOYEES_H_
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,25 @@ com::ostrel::personnel::domain::employee::EmployeeShortStruct KnownEmployee(
 // number.
 std::vector<com::ostrel::personnel::domain::employee::EmployeeShortStruct> EmployeesOf(
     Core& core, const std::string& oidPCompany = "");
+
+// Adds an employee (entry of a new employee): the short view as given, with
+// a new object id "EMP-<n>", version 1 and the user's stamp. Returns it.
+com::ostrel::personnel::domain::employee::EmployeeShortStruct AddEmployee(
+    Core& core, com::ostrel::personnel::domain::employee::EmployeeShortStruct employee,
+    const std::wstring& user);
+
+// Changes an employee's short view (names, dates, personnel number) through
+// `change`; the identity stays, and the version is raised only when
+// something changed. Returns the short view as it is then. An unknown id
+// raises PersistencyException.
+com::ostrel::personnel::domain::employee::EmployeeShortStruct UpdateEmployee(
+    Core& core, const std::string& oidEmployee, const std::wstring& user,
+    const std::function<void(com::ostrel::personnel::domain::employee::EmployeeShortStruct&)>&
+        change);
+
+// Removes an employee and what this servant keeps of it (calculation
+// results, queue entries); the records of other kinds are the caller's.
+void RemoveEmployee(Core& core, const std::string& oidEmployee);
 
 }  // namespace ostrel::server
 

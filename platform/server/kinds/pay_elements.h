@@ -12,6 +12,7 @@
 #ifndef OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_
 #define OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -61,8 +62,8 @@ inline ValueType ValueTypeOf(const std::string& oid) {
     const char* preset_factor2;
   };
   static const Entry kCatalogue[] = {
-      {1000, "Base salary", ""},      {1100, "Overtime", "25.00"},
-      {1500, "One-off bonus", ""},    {2000, "Travel allowance", "0.30"},
+      {1000, "Base salary", ""},        {1100, "Overtime", "25.00"},
+      {1500, "One-off bonus", ""},      {2000, "Travel allowance", "0.30"},
       {3100, "Shift premium", "12.50"},
   };
   ValueType v;
@@ -113,6 +114,18 @@ inline std::optional<Decimal> ParseExact(std::string_view text) {
   return d;
 }
 
+// The decimal's text with all its places.
+inline std::string Format(Decimal d) {
+  const bool negative = d.units < 0;
+  std::string digits = std::to_string(negative ? -d.units : d.units);
+  if (d.scale > 0) {
+    const size_t scale = static_cast<size_t>(d.scale);
+    if (digits.size() <= scale) digits.insert(0, scale + 1 - digits.size(), '0');
+    digits.insert(digits.size() - scale, ".");
+  }
+  return (negative ? "-" : "") + digits;
+}
+
 // The product of decimal texts rounded half away from zero to `scale`
 // places; nothing when a factor is no number or the product overflows.
 inline std::optional<std::string> Product(std::initializer_list<std::string_view> factors,
@@ -123,25 +136,35 @@ inline std::optional<std::string> Product(std::initializer_list<std::string_view
     if (!d || __builtin_mul_overflow(p.units, d->units, &p.units)) return std::nullopt;
     p.scale += d->scale;
   }
+  // Only the first place dropped decides the rounding.
   while (p.scale > scale) {
-    const long long rest = p.units % 10;
+    const long long dropped = p.units % 10;
     p.units /= 10;
     --p.scale;
-    if (p.scale == scale && (rest >= 5 || rest <= -5)) p.units += p.units < 0 || rest < 0 ? -1 : 1;
+    if (p.scale == scale && (dropped >= 5 || dropped <= -5)) p.units += dropped < 0 ? -1 : 1;
   }
   while (p.scale < scale) {
     if (__builtin_mul_overflow(p.units, 10LL, &p.units)) return std::nullopt;
     ++p.scale;
   }
-  const bool negative = p.units < 0;
-  std::string digits = std::to_string(negative ? -p.units : p.units);
-  if (scale > 0) {
-    if (static_cast<int>(digits.size()) <= scale) {
-      digits.insert(0, static_cast<size_t>(scale) + 1 - digits.size(), '0');
+  return Format(p);
+}
+
+// a + b with the places of the longer; nothing when either is no number or
+// the sum overflows.
+inline std::optional<std::string> Sum(std::string_view a, std::string_view b) {
+  std::optional<Decimal> x = ParseExact(a);
+  std::optional<Decimal> y = ParseExact(b);
+  if (!x || !y) return std::nullopt;
+  for (Decimal* d : {&*x, &*y}) {
+    while (d->scale < std::max(x->scale, y->scale)) {
+      if (__builtin_mul_overflow(d->units, 10LL, &d->units)) return std::nullopt;
+      ++d->scale;
     }
-    digits.insert(digits.size() - static_cast<size_t>(scale), ".");
   }
-  return (negative ? "-" : "") + digits;
+  Decimal s{0, x->scale};
+  if (__builtin_add_overflow(x->units, y->units, &s.units)) return std::nullopt;
+  return Format(s);
 }
 
 // --- the employee ------------------------------------------------------
