@@ -111,8 +111,7 @@ class EEAbsentTimeTP : public base::BO<absenttime::AbsentTimeTPStruct> {
   void SetAbandonment(std::string const& v);
 };
 
-// Selection of GetActiveEEAbsentTimes and GetActiveEEAbsentTimeCB. Several
-// filters in one query select what any of them selects.
+// Selection of GetActiveEEAbsentTimes and GetActiveEEAbsentTimeCB.
 //
 // A new filter selects from and until the undefined date, after journalized
 // true, no absence key, company, personnel number (union FALSE) or surname,

@@ -365,7 +365,8 @@ class EEAbsentTimeServantImpl
     return IsContinuedPayKey(absenttimeKey);
   }
 
-  // Stores all or nothing: every absent time is checked first.
+  // Stores all or nothing: every absent time is checked first (company, no
+  // object id yet, a possible period).
   at::EEAbsentTimeSeq* createEEAbsentTimeSeq(AccessToken_ptr token,
                                              const at::EEAbsentTimeSeq& absentTimes,
                                              const char* oidPCompany) override {

@@ -161,16 +161,16 @@ class InsuranceServantImpl
   in::EEInsuranceStruct* addInsurance(AccessToken_ptr token, const in::EEInsuranceStruct& r,
                                       CORBA::Boolean removeNew,
                                       CORBA::Boolean changeOfAddressInMaster) override {
-    const std::wstring user = Enter(token, "addInsurance",
-                                    {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
+    const std::wstring user =
+        Enter(token, "addInsurance", {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
     return records_.New(records_.store().Add(user, records_.Prepared(r), removeNew));
   }
 
   in::EEInsuranceStruct* setInsurance(AccessToken_ptr token, const in::EEInsuranceStruct& r,
                                       CORBA::Boolean removeNew,
                                       CORBA::Boolean changeOfAddressInMaster) override {
-    const std::wstring user = Enter(token, "setInsurance",
-                                    {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
+    const std::wstring user =
+        Enter(token, "setInsurance", {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
     return records_.New(records_.store().Set(user, records_.Prepared(r), removeNew));
   }
 
@@ -289,9 +289,10 @@ class InsuranceServantImpl
     return records_.NewSeq<in::EEInsuranceSeq>(records_.LinkedHistory(oidEmployee, true));
   }
 
-  in::InsuranceWithChildsSeq* getInsuranceWithChildsDevelopment(
-      AccessToken_ptr token, const in::StringSeq& oidEmployees, const char* effective,
-      CORBA::Boolean noHistory) override {
+  in::InsuranceWithChildsSeq* getInsuranceWithChildsDevelopment(AccessToken_ptr token,
+                                                                const in::StringSeq& oidEmployees,
+                                                                const char* effective,
+                                                                CORBA::Boolean noHistory) override {
     Enter(token, "getInsuranceWithChildsDevelopment",
           {CountArg(oidEmployees), Arg(effective), Arg(noHistory)});
     std::vector<in::InsuranceWithChildsStruct> rows;
@@ -303,8 +304,7 @@ class InsuranceServantImpl
                     : records_.store().ActiveHistory(oid);
       for (const in::EEInsuranceStruct& stored : periods) rows.push_back(Row(records_.Out(stored)));
     }
-    return new in::InsuranceWithChildsSeq(
-        ostrel::server::ToSeq<in::InsuranceWithChildsSeq>(rows));
+    return new in::InsuranceWithChildsSeq(ostrel::server::ToSeq<in::InsuranceWithChildsSeq>(rows));
   }
 
  private:

@@ -9,9 +9,10 @@
 //     employee must be one of the server's. The record is written with the
 //     employee's short view and oidEmployee filled in.
 //   - Answers carry the employee's short view as it is now.
-//   - Linked employees: the employee and the employees of other companies
-//     with the same personnel number (as after a change of employer), in
-//     company order.
+//   - Linked histories: the employee's, then those of the employees linked
+//     to it by copies (LinkedEmployees, employee_records.h) that have a
+//     record of the kind.
+//   - Copies for a new employee have no identities and no oidEmployee.
 //   - Filters' employee criteria: company and personnel number equal,
 //     surname a prefix of the employee's, and the list display (active:
 //     not withdrawn before fixedDateOfWithDrawal, today where unset;
@@ -31,6 +32,7 @@
 #include "core.h"
 #include "dates.h"
 #include "employee.hh"
+#include "employee_records.h"
 #include "employees.h"
 #include "record_layout.h"
 #include "record_store.h"
@@ -107,9 +109,7 @@ std::map<std::string, SortField<Struct>> SortFields() {
          return CompareText(L::RootPart(a).oidPCompany.in(), L::RootPart(b).oidPCompany.in());
        }},
       {"objectid",
-       [](const S& a, const S& b) {
-         return CompareNatural(L::EmployeeOid(a), L::EmployeeOid(b));
-       }},
+       [](const S& a, const S& b) { return CompareNatural(L::EmployeeOid(a), L::EmployeeOid(b)); }},
       {"effectiveFrom",
        [](const S& a, const S& b) {
          return CompareText(L::Period(a).effectiveFrom.in(), L::Period(b).effectiveFrom.in());
@@ -139,8 +139,7 @@ class EmployeeRecords {
     const std::string by_short = Layout::EmployeeOid(s);
     const std::string by_record = Layout::PeriodPart(s).oidEmployee.in();
     if (!by_short.empty() && !by_record.empty() && by_short != by_record) {
-      store_detail::Domain("the record names employee '" + by_record + "', not '" + by_short +
-                           "'");
+      store_detail::Domain("the record names employee '" + by_record + "', not '" + by_short + "'");
     }
     return by_short.empty() ? by_record : by_short;
   }
@@ -194,16 +193,9 @@ class EmployeeRecords {
   // The employee's history (all periods or the active ones) followed by
   // those of the linked employees that have a record of this kind.
   std::vector<Struct> LinkedHistory(const std::string& oidEmployee, bool all) const {
-    const per_employee::emp::EmployeeShortStruct e = KnownEmployee(core_, oidEmployee);
-    std::vector<std::string> linked = {oidEmployee};
-    for (const per_employee::emp::EmployeeShortStruct& other : EmployeesOf(core_)) {
-      if (other.personnelNumber == e.personnelNumber &&
-          std::strcmp(other.oidPCompany.in(), e.oidPCompany.in()) != 0) {
-        linked.push_back(other.objectStruct.objectid.in());
-      }
-    }
+    KnownEmployee(core_, oidEmployee);
     std::vector<Struct> out;
-    for (const std::string& oid : linked) {
+    for (const std::string& oid : LinkedEmployees(core_, oidEmployee)) {
       if (oid != oidEmployee && !store_.Has(oid)) continue;
       std::vector<Struct> h = all ? store_.AllHistory(oid) : store_.ActiveHistory(oid);
       out.insert(out.end(), h.begin(), h.end());

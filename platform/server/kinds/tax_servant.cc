@@ -117,15 +117,15 @@ class TaxServantImpl : public POA_com::ostrel::personnel::domain::employee::tax:
 
   tx::EETaxStruct* addTax(AccessToken_ptr token, const tx::TaxStruct& tax,
                           CORBA::Boolean removeNew) override {
-    const std::wstring user =
-        Enter(token, "addTax", {Arg(tax.oidEmployee.in()), IdArg(tax.objectStruct), Arg(removeNew)});
+    const std::wstring user = Enter(
+        token, "addTax", {Arg(tax.oidEmployee.in()), IdArg(tax.objectStruct), Arg(removeNew)});
     return records_.New(records_.store().Add(user, records_.PreparedFromPeriod(tax), removeNew));
   }
 
   tx::EETaxStruct* setTax(AccessToken_ptr token, const tx::TaxStruct& tax,
                           CORBA::Boolean removeNew) override {
-    const std::wstring user =
-        Enter(token, "setTax", {Arg(tax.oidEmployee.in()), IdArg(tax.objectStruct), Arg(removeNew)});
+    const std::wstring user = Enter(
+        token, "setTax", {Arg(tax.oidEmployee.in()), IdArg(tax.objectStruct), Arg(removeNew)});
     return records_.New(records_.store().Set(user, records_.PreparedFromPeriod(tax), removeNew));
   }
 
@@ -167,8 +167,7 @@ class TaxServantImpl : public POA_com::ostrel::personnel::domain::employee::tax:
   tx::EETaxSeq* getEffectiveTaxHistory(AccessToken_ptr token, const char* oidEmployee,
                                        const char* effective) override {
     Enter(token, "getEffectiveTaxHistory", {Arg(oidEmployee), Arg(effective)});
-    return records_.NewSeq<tx::EETaxSeq>(
-        records_.store().EffectiveHistory(oidEmployee, effective));
+    return records_.NewSeq<tx::EETaxSeq>(records_.store().EffectiveHistory(oidEmployee, effective));
   }
 
   tx::EETaxStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oidEmployee,

@@ -1,0 +1,394 @@
+// Variable payments end to end against the reference server: the company id
+// taken from the record's employee or from the caller, the commit that never
+// adds and keeps changes on failure, the delete by the period's own id, the
+// evaluated list, the pre-check with its catch-all, and bulk creation. The
+// server's seeded employees are used: EMP-1 and EMP-2 (company C-1,
+// journalized until 2024-02-29) and EMP-5 (C-2, journalized until
+// 2024-01-31).
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ostrel.h"
+#include "pay/var_payment.h"
+#include "reference_server.h"
+
+namespace ostrel {
+namespace {
+
+namespace ref = com::ostrel::reference;
+using base::VDate;
+using base::VFixed;
+using testing::CallsOf;
+using testing::InjectFault;
+
+template <class T>
+using Owned = std::unique_ptr<std::vector<T*>, void (*)(std::vector<T*>*)>;
+template <class T>
+Owned<T> Own(std::vector<T*>* v) {
+  return Owned<T>(v, &DeleteAll<T>);
+}
+
+std::wstring W(std::string const& s) { return std::wstring(s.begin(), s.end()); }
+
+using Args = std::vector<std::wstring>;
+
+class VarPayments : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::ResetServer(); }
+
+  // A new payment in March 2024 of `employee`, whose company the client
+  // believes to be `company`.
+  static VarPayment Entry(std::string const& employee, std::string const& company,
+                          std::string const& value_type, char const* factor1) {
+    VarPayment p;
+    VarPaymentRoot root = p.GetVarPaymentRoot();
+    EmployeeShort e = root.GetRoot();
+    e.SetObjectid(employee);
+    e.SetOidPCompany(company);
+    root.SetEmployeeShort(e);
+    root.SetOidValueType(value_type);
+    p.SetVarPaymentRoot(root);
+    SetFactor1(p, factor1);
+    p.SetEffectiveFrom(VDate(1, 2, 2024));
+    p.SetEffectiveUntil(VDate(31, 2, 2024));
+    p.SetValidFrom(VDate(1, 2, 2024));
+    return p;
+  }
+  static VarPayment Stored(VarPayment p) {
+    p.Commit();
+    return p;
+  }
+
+  static void SetFactor1(VarPayment& p, char const* v) {
+    VarPaymentTP tp = p.GetVarPaymentTP();
+    tp.SetFactor1(VFixed(v));
+    p.SetVarPaymentTP(tp);
+  }
+  static std::string Factor1(VarPayment const& p) {
+    return p.GetVarPaymentTP().GetFactor1().ToIdl();
+  }
+
+  static std::vector<std::string> Factors1(std::vector<VarPayment*> const& list) {
+    std::vector<std::string> out;
+    for (VarPayment* p : list) out.push_back(Factor1(*p));
+    return out;
+  }
+  static std::vector<std::string> Listed(VarPaymentFilter const& f,
+                                         std::string const& company = "") {
+    VarPaymentFilter copy = f;
+    std::vector<VarPaymentFilter*> filters{&copy};
+    return Factors1(*Own(VarPayment::GetActiveVarPayments(&filters, base::Sortierung(), company)));
+  }
+};
+
+TEST_F(VarPayments, CommitSendsTheCompanyOfTheRecordsEmployeeAndNeverAdds) {
+  VarPayment p = Entry("EMP-5", "C-2", "VT-1100", "8");
+  p.Commit();
+  EXPECT_EQ(CallsOf("createVarPayment").at(0).arguments, (Args{L"<new>", L"C-2"}));
+  EXPECT_FALSE(p.IsNew());
+  EXPECT_EQ(p.GetObjectid(), "VAR-1");
+  EXPECT_EQ(p.GetVersion(), 1);
+  EXPECT_EQ(p.GetVarPaymentRoot().GetRoot().GetSurname(), L"Nowak");  // the server's view
+  VarPaymentTP tp = p.GetVarPaymentTP();
+  EXPECT_EQ(tp.GetOidVarPayment(), tp.GetObjectID());  // the period's own id
+  EXPECT_NE(tp.GetOidVarPayment(), p.GetObjectid());
+
+  // A new validity date still goes through set, with the date as internal
+  // valid-from date and the object's remove-new flag.
+  SetFactor1(p, "9");
+  p.SetValidFrom(VDate(15, 2, 2024));
+  p.SetRemoveNew(false);
+  p.Commit();
+  EXPECT_EQ(CallsOf("setVarPayment").at(0).arguments, (Args{L"VAR-1", L"false", L"C-2"}));
+  EXPECT_EQ(CallsOf("createVarPayment").size(), 1u);
+  EXPECT_EQ(p.GetInternalValidFrom(), VDate(15, 2, 2024));
+  EXPECT_EQ(p.GetVersion(), 2);
+  SetFactor1(p, "99");
+  p.ResetBo();  // the answer is also the saved value
+  EXPECT_EQ(Factor1(p), "9");
+}
+
+TEST_F(VarPayments, FailedCommitKeepsTheUnsavedChanges) {
+  VarPayment p = Stored(Entry("EMP-1", "C-1", "VT-1000", "100"));
+  SetFactor1(p, "150");
+  VarPaymentRoot root = p.GetVarPaymentRoot();
+  root.SetOidValueType("VT-9999");
+  p.SetVarPaymentRoot(root);
+  try {
+    p.Commit();
+    FAIL() << "Commit must raise";
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetCode(), base::VException::kDomain);
+    EXPECT_EQ(e.GetMessage(), L"unknown value type 'VT-9999'");
+  }
+  EXPECT_EQ(Factor1(p), "150");
+  EXPECT_EQ(p.GetVarPaymentRoot().GetOidValueType(), "VT-9999");
+  EXPECT_EQ(p.GetVersion(), 1);
+
+  // The record's own employee view has no company: the server is asked with
+  // none and refuses; the new object keeps what was entered.
+  VarPayment no_company = Entry("EMP-1", "", "VT-1000", "7");
+  EXPECT_THROW(no_company.Commit(), base::VException);
+  EXPECT_EQ(CallsOf("createVarPayment").back().arguments, (Args{L"<new>", L""}));
+  EXPECT_TRUE(no_company.IsNew());
+  EXPECT_EQ(Factor1(no_company), "7");
+}
+
+TEST_F(VarPayments, DeleteSendsThePeriodsIdTheRootVersionAndTheCompany) {
+  VarPayment p = Stored(Entry("EMP-5", "C-2", "VT-1500", "250"));
+  SetFactor1(p, "300");
+  p.Commit();
+  SetFactor1(p, "333");
+  InjectFault("deleteVarPayment", ref::RAISE_PERSISTENCY, L"locked");
+  EXPECT_THROW(p.Delete(), base::VException);
+  EXPECT_EQ(Factor1(p), "333");  // the short form only converts
+
+  p.Delete();
+  auto deletes = CallsOf("deleteVarPayment");
+  ASSERT_EQ(deletes.size(), 2u);
+  std::string const period = p.GetVarPaymentTP().GetOidVarPayment();
+  EXPECT_EQ(deletes[1].arguments, (Args{L"EMP-5", W(period), L"2", L"C-2"}));
+  EXPECT_NE(period, p.GetObjectid());
+  EXPECT_TRUE(Listed(VarPaymentFilter()).empty());
+}
+
+TEST_F(VarPayments, PlainAndEvaluatedListsSendTheSameArguments) {
+  Stored(Entry("EMP-1", "C-1", "VT-1100", "8"));  // overtime: factor 2 preset 25.00
+  Stored(Entry("EMP-5", "C-2", "VT-1000", "3000"));
+  VarPaymentFilter f;
+  std::vector<VarPaymentFilter*> filters{&f};
+  base::Sortierung by_pnr;
+  by_pnr.AddKey("personnelNumber");
+
+  auto plain = Own(VarPayment::GetActiveVarPayments(&filters, by_pnr, "C-1"));
+  auto evaluated = Own(VarPayment::GetActiveVarPaymentsEvaluated(&filters, by_pnr, "C-1"));
+  Args const sent = CallsOf("getActiveVarPayments").at(0).arguments;
+  EXPECT_EQ(CallsOf("getActiveVarPaymentsEvaluated").at(0).arguments, sent);
+  ASSERT_EQ(sent.size(), 3u);
+  EXPECT_EQ(sent[1], L"personnelNumber asc");
+  EXPECT_EQ(sent[2], L"C-1");
+
+  // Only the company's payments; the evaluated one with its presets.
+  ASSERT_EQ(plain->size(), 1u);
+  ASSERT_EQ(evaluated->size(), 1u);
+  VarPaymentTP const stored = (*plain)[0]->GetVarPaymentTP();
+  VarPaymentTP const rated = (*evaluated)[0]->GetVarPaymentTP();
+  EXPECT_EQ(stored.GetFactor2(), VFixed());
+  EXPECT_EQ(stored.GetResult(), VFixed());
+  EXPECT_EQ(rated.GetFactor2().ToIdl(), "25.00");
+  EXPECT_EQ(rated.GetPercentage().ToIdl(), "100");
+  EXPECT_EQ(rated.GetResult().ToIdl(), "200.00");
+  EXPECT_EQ(rated.GetErrorMessage(), "");
+
+  EXPECT_EQ(Listed(VarPaymentFilter()), (std::vector<std::string>{"8", "3000"}));
+}
+
+TEST_F(VarPayments, StreamedListSendsTheCompanyAfterTheCallback) {
+  for (char const* f : {"1", "2", "3"}) Stored(Entry("EMP-2", "C-1", "VT-1000", f));
+  Stored(Entry("EMP-5", "C-2", "VT-1000", "4"));
+  std::vector<VarPaymentFilter*> none;
+  std::unique_ptr<VarPayment::Callback> cb(
+      VarPayment::GetActiveVarPaymentsCB(&none, base::Sortierung(), "C-1", 0));
+  ASSERT_TRUE(cb->WaitForEnd(std::chrono::milliseconds(10000)));
+  EXPECT_TRUE(cb->IsFinished());
+  std::vector<VarPayment*> all = cb->TakeAll();
+  EXPECT_EQ(Factors1(all), (std::vector<std::string>{"1", "2", "3"}));
+  for (VarPayment* p : all) delete p;
+  EXPECT_EQ(CallsOf("getActiveVarPaymentsCB").at(0).arguments, (Args{L"[]", L"", L"C-1"}));
+
+  std::unique_ptr<VarPayment::Callback> limited(
+      VarPayment::GetActiveVarPaymentsCB(&none, base::Sortierung(), "", 2));
+  ASSERT_TRUE(limited->WaitForEnd(std::chrono::milliseconds(10000)));
+  EXPECT_EQ(limited->GetReceived(), 2u);
+
+  InjectFault("getActiveVarPaymentsCB", ref::RAISE_ACCESS_DENIED, L"not yours");
+  EXPECT_THROW(VarPayment::GetActiveVarPaymentsCB(&none, base::Sortierung(), "C-1", 0),
+               base::VException);
+}
+
+TEST_F(VarPayments, HistoriesTakeTheRecordsIdAndTheCompanyFetchTakesNoCompany) {
+  VarPayment p = Stored(Entry("EMP-1", "C-1", "VT-1000", "10"));
+  std::string const oid = p.GetObjectid();
+  EXPECT_EQ(Own(VarPayment::GetAllVarPaymentHistory(oid, "C-1"))->size(), 1u);
+  EXPECT_EQ(Own(VarPayment::GetActiveEffectiveVarPaymentHistory(oid, "C-1"))->size(), 1u);
+  auto effective = Own(VarPayment::GetEffectiveVarPaymentHistory(oid, VDate(15, 2, 2024), "C-1"));
+  ASSERT_EQ(effective->size(), 1u);
+  EXPECT_EQ(Factor1(*(*effective)[0]), "10");
+  EXPECT_EQ(CallsOf("getAllVarPaymentHistory").at(0).arguments, (Args{W(oid), L"C-1"}));
+  EXPECT_EQ(CallsOf("getActiveEffectiveVarPaymentHistory").at(0).arguments, (Args{W(oid), L"C-1"}));
+  EXPECT_EQ(CallsOf("getEffectiveVarPaymentHistory").at(0).arguments,
+            (Args{W(oid), L"2024-03-15", L"C-1"}));
+  try {
+    VarPayment::GetAllVarPaymentHistory(oid, "C-2");
+    FAIL();
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetMessage(), L"variable payment 'VAR-1' does not belong to company 'C-2'");
+  }
+
+  VarPayment got = VarPayment::GetObjectFromObjectId(oid, VDate(15, 2, 2024), VDate(-1, -1, -1));
+  EXPECT_EQ(got.GetObjectid(), oid);
+  EXPECT_EQ(got.GetVarPaymentTP().GetOidVarPayment(), p.GetVarPaymentTP().GetOidVarPayment());
+  EXPECT_EQ(CallsOf("getObjectFromObjectId").at(0).arguments,
+            (Args{W(oid), L"2024-03-15", L"0000-00-00"}));
+
+  auto copies = Own(VarPayment::GetVarPaymentsForEmployeeCopy("EMP-1", "2025-01-01"));
+  ASSERT_EQ(copies->size(), 1u);
+  EXPECT_TRUE((*copies)[0]->IsNew());
+  EXPECT_EQ((*copies)[0]->GetVarPaymentTP().GetOidVarPayment(), "");
+  EXPECT_EQ((*copies)[0]->GetInternalValidFrom(), VDate(1, 0, 2025));
+  EXPECT_EQ(CallsOf("getVarPaymentsForEmployeeCopy").at(0).arguments,
+            (Args{L"EMP-1", L"2025-01-01"}));
+}
+
+TEST_F(VarPayments, CheckPreValuesAnswersPresetsAndComplaintsUnstored) {
+  VarPayment entry = Entry("EMP-2", "C-1", "VT-2000", "120");  // 120 km at 0.30
+  entry.SetValidFrom(VDate(1, 0, 2030));                       // not sent
+  VarPayment checked = VarPayment::CheckPreValues(entry, "C-1");
+  VarPaymentTP const tp = checked.GetVarPaymentTP();
+  EXPECT_EQ(tp.GetFactor2().ToIdl(), "0.30");
+  EXPECT_EQ(tp.GetPercentage().ToIdl(), "100");
+  EXPECT_EQ(tp.GetPerformanceFactor().ToIdl(), "1");
+  EXPECT_EQ(tp.GetResult().ToIdl(), "36.00");
+  EXPECT_EQ(tp.GetErrorMessage(), "");
+  EXPECT_EQ(checked.GetVarPaymentRoot().GetRoot().GetPersonnelNumber(), 1002);
+  EXPECT_EQ(checked.GetInternalValidFrom(), entry.GetInternalValidFrom());
+  EXPECT_EQ(entry.GetVarPaymentTP().GetFactor2(), VFixed());  // the entry is not changed
+  EXPECT_EQ(CallsOf("checkPreValues").at(0).arguments, (Args{L"<new>", L"C-1"}));
+
+  // Entries that are not acceptable come back with the reason, not raised.
+  EXPECT_EQ(VarPayment::CheckPreValues(Entry("EMP-2", "C-1", "VT-7777", "1"), "C-1")
+                .GetVarPaymentTP()
+                .GetErrorMessage(),
+            "unknown value type 'VT-7777'");
+  EXPECT_EQ(VarPayment::CheckPreValues(Entry("EMP-5", "C-2", "VT-1000", "1"), "C-1")
+                .GetVarPaymentTP()
+                .GetErrorMessage(),
+            "employee 'EMP-5' does not belong to company 'C-1'");
+  EXPECT_TRUE(Listed(VarPaymentFilter()).empty());
+}
+
+TEST_F(VarPayments, CheckPreValuesRaisesConvertedRemoteFailures) {
+  try {
+    VarPayment::CheckPreValues(Entry("EMP-2", "C-1", "VT-1000", "1"), "");
+    FAIL() << "the converted failure must reach the caller";
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetCode(), base::VException::kApplicationLayer);
+    EXPECT_EQ(e.GetMessage(), L"no company given");
+  }
+  InjectFault("checkPreValues", ref::RAISE_SYSTEM, L"", 0, 1, 7);
+  try {
+    VarPayment::CheckPreValues(Entry("EMP-2", "C-1", "VT-1000", "1"), "C-1");
+    FAIL();
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetCode(), base::VException::kSystem);
+  }
+}
+
+// Points the runtime nowhere for one scope, then back at the shared server.
+class NoServer {
+ public:
+  NoServer() { base::Ostrel::Instance()->SetEndpoint("", 0); }
+  ~NoServer() {
+    base::Ostrel::Instance()->SetEndpoint("127.0.0.1", testing::SharedServer().Port());
+    base::Ostrel::Instance()->Login(L"test", L"test");
+  }
+};
+
+TEST_F(VarPayments, CheckPreValuesWithoutAnAnswerReturnsACopyOfTheEntry) {
+  VarPayment p = Stored(Entry("EMP-1", "C-1", "VT-1000", "10"));
+  SetFactor1(p, "55");
+  p.SetValidFrom(VDate(1, 0, 2030));
+  VarPayment result;
+  {
+    NoServer no_server;
+    result = VarPayment::CheckPreValues(p, "C-1");
+  }
+  EXPECT_TRUE(CallsOf("checkPreValues").empty());
+  EXPECT_EQ(result.GetObjectid(), p.GetObjectid());
+  EXPECT_EQ(Factor1(result), "55");
+  EXPECT_EQ(result.GetValidFrom(), VDate(1, 2, 2024));  // taken anew, as a copy does
+  result.ResetBo();
+  EXPECT_EQ(Factor1(result), "55");
+}
+
+TEST_F(VarPayments, CreateVarPaymentsStoresAllOrNothing) {
+  VarPayment one = Entry("EMP-1", "C-1", "VT-1000", "1");
+  VarPayment two = Entry("EMP-2", "C-1", "VT-1100", "2");
+  VarPayment three = Entry("EMP-1", "C-1", "VT-3100", "3");
+  std::vector<VarPayment*> entries{&one, &two, &three};
+  auto created = Own(VarPayment::CreateVarPayments(&entries, "C-1"));
+  EXPECT_EQ(Factors1(*created), (std::vector<std::string>{"1", "2", "3"}));
+  EXPECT_FALSE((*created)[2]->IsNew());
+  EXPECT_NE((*created)[0]->GetVarPaymentTP().GetOidVarPayment(),
+            (*created)[1]->GetVarPaymentTP().GetOidVarPayment());
+  EXPECT_TRUE(one.IsNew());  // the entries are not changed
+  EXPECT_EQ(CallsOf("createVarPaymentSeq").at(0).arguments, (Args{L"[3]", L"C-1"}));
+
+  std::vector<VarPayment*> empty;
+  auto nothing = Own(VarPayment::CreateVarPayments(&empty, "C-1"));
+  ASSERT_NE(nothing.get(), nullptr);
+  EXPECT_TRUE(nothing->empty());
+  EXPECT_EQ(CallsOf("createVarPaymentSeq").at(1).arguments, (Args{L"[0]", L"C-1"}));
+
+  VarPayment unknown = Entry("EMP-2", "C-1", "VT-4242", "4");
+  std::vector<VarPayment*> mixed{&one, &unknown};
+  try {
+    VarPayment::CreateVarPayments(&mixed, "C-1");
+    FAIL();
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetMessage(), L"variable payment 2: unknown value type 'VT-4242'");
+  }
+  EXPECT_EQ(Listed(VarPaymentFilter()).size(), 3u);
+}
+
+TEST_F(VarPayments, FilterSelectsAndItsClearKeepsTheExtendedFilter) {
+  VarPayment cc = Entry("EMP-1", "C-1", "VT-1100", "1");
+  VarPaymentTP tp = cc.GetVarPaymentTP();
+  tp.SetOidCostCenter("CC-7");
+  tp.SetOidCostUnit("CU-3");
+  cc.SetVarPaymentTP(tp);
+  cc.Commit();
+  Stored(Entry("EMP-2", "C-1", "VT-1000", "2"));
+  Stored(Entry("EMP-5", "C-2", "VT-1000", "3"));
+  VarPayment old = Entry("EMP-1", "C-1", "VT-1000", "4");  // before journalizing
+  old.SetEffectiveFrom(VDate(1, 0, 2024));
+  old.SetEffectiveUntil(VDate(31, 0, 2024));
+  old.Commit();
+
+  VarPaymentFilter f;
+  personnel::EmployeeExtendedFilter x;
+  x.SetOidCostCenter("CC-7");
+  f.SetExtendedFilter(x);
+  f.SetPnr(1002);
+  f.SetFromDate(VDate(1, 0, 2024));
+  f.ClearVarPaymentFilter();
+  EXPECT_EQ(Listed(f), std::vector<std::string>{"1"});
+  EXPECT_EQ(CallsOf("getActiveVarPayments").at(0).arguments.at(0),
+            L"[{fromDate=;untilDate=;afterJournalized=true;vtn=-;oidPCompany=;pnr=-;surname=;"
+            L"fixedDateOfWithDrawal=;extendedFilter=CC-7///;oidCostCenterVP=;oidCostUnitVP=}]");
+
+  EXPECT_EQ(Listed(VarPaymentFilter()), (std::vector<std::string>{"1", "2", "3"}));
+  VarPaymentFilter all;
+  all.SetAfterJournalized(false);
+  EXPECT_EQ(Listed(all), (std::vector<std::string>{"1", "2", "3", "4"}));
+  VarPaymentFilter vtn, unit, pnr, company, january;
+  vtn.SetVtn(1100);
+  unit.SetOidCostUnitVP("CU-3");
+  pnr.SetPnr(1002);
+  company.SetOidPCompany("C-2");
+  january.SetAfterJournalized(false);
+  january.SetUntilDate(VDate(31, 0, 2024));
+  EXPECT_EQ(Listed(vtn), std::vector<std::string>{"1"});
+  EXPECT_EQ(Listed(unit), std::vector<std::string>{"1"});
+  EXPECT_EQ(Listed(pnr), std::vector<std::string>{"2"});
+  EXPECT_EQ(Listed(company), std::vector<std::string>{"3"});
+  EXPECT_EQ(Listed(january), std::vector<std::string>{"4"});
+  EXPECT_EQ(Listed(VarPaymentFilter(), "C-2"), std::vector<std::string>{"3"});
+}
+
+}  // namespace
+}  // namespace ostrel
