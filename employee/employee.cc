@@ -268,7 +268,7 @@ EmployeeWaitForCalculate::EmployeeWaitForCalculate() {
   SetClassOfBasic("");
   SetInitiateObjectType(static_cast<InitiateObjectTypeEnum>(0));
   SetDeselectionIsAllowed(false);
-  SetCalculateNecessary(false);
+  SetCalculateNecessary(true);
   SetDeselectBy("");
   SetDeselectOn(base::VDateTime(""));
   MakeBoCopy();
@@ -521,7 +521,7 @@ std::vector<EEValuePosition*>* Employee::GetGrossInformation(std::string oidEmpl
          std::string const& valid) {
         return s->getGrossInformation(t, oid.c_str(), effective.c_str(), valid.c_str());
       },
-      oidEmployee, validFrom.ToIdl(), effectiveFrom.ToIdl());
+      oidEmployee, effectiveFrom.ToIdl(), validFrom.ToIdl());
 }
 
 ForInitialiseOfInsurance Employee::GetInitialiseOfInsurance(std::string oidEmployee) {

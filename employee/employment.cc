@@ -465,6 +465,7 @@ void EEEmploymentFilter::ClearEEEmploymentFilter() {
   SetOidCostUnit("");
   SetOidOrgUnit("");
   SetOidDepartment("");
+  SetOidPersonInCharge1("");
   SetFixedDateOfWithDrawal(base::VDate(-1, -1, -1));
   SetListDisplayOfEmployeeEnum(
       static_cast<com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum>(0));
@@ -529,7 +530,7 @@ void EEEmployment::Commit() {
       [this](EmploymentServant_ptr s, Token t, auto const& v, bool removeNew) {
         return s->setEmployment(t, v, different_personnelnumber_, removeNew);
       },
-      OnFailure::kReset, RemoveNew::kOpenValidUntil);
+      OnFailure::kReset, RemoveNew::kFromObject);
 }
 
 template <class Op>
@@ -556,7 +557,7 @@ void EEEmployment::WithDrawal() {
 }
 
 void EEEmployment::CancellationOfWithDrawal() {
-  LifeCycle(false, [](EmploymentServant_ptr s, Token t, auto const& v) {
+  LifeCycle(true, [](EmploymentServant_ptr s, Token t, auto const& v) {
     return s->cancellationOfWithDrawal(t, v, false);
   });
 }

@@ -241,7 +241,6 @@ Entry Entry::GetMigrationEmployee(std::string const& migrationPCompanyKey,
       migrationPCompanyKey, migrationPersonnelNumber, targetPCompanyKey);
   Value() = r.in();
   SetObjectStruct(Value().objectStruct);
-  MakeBoCopy();
   return Entry(r.in());
 }
 
@@ -364,7 +363,7 @@ std::vector<EntryReason*>* EntryReason::GetEffectiveEntryReasonHistory(
       [](EntryReasonServant_ptr s, Token t, std::string const& o, std::string const& d) {
         return s->getEffectiveEntryReasonHistory(t, o.c_str(), d.c_str());
       },
-      oidEntryReason, destinationTimePoint);
+      oidEntryReason, base::VDate(destinationTimePoint).ToIdl());
 }
 
 }  // namespace ostrel

@@ -119,7 +119,7 @@ class EmployeeTest : public ::testing::Test {
 TEST_F(EmployeeTest, SearchWithoutFiltersSendsAnEmptySequenceAndGetsEveryEmployee) {
   Filters none{};
   auto rows = Own(Employee::GetEmployees(none.get(), base::Sortierung()));
-  EXPECT_EQ(Oids(*rows), (std::vector<std::string>{"EMP-1", "EMP-2", "EMP-3", "EMP-4", "EMP-5",
+  ASSERT_EQ(Oids(*rows), (std::vector<std::string>{"EMP-1", "EMP-2", "EMP-3", "EMP-4", "EMP-5",
                                                    "EMP-6", "EMP-7"}));
   auto calls = CallsOf("getEmployees");
   ASSERT_EQ(calls.size(), 1u);
@@ -510,7 +510,7 @@ TEST_F(EmployeeTest, GrossInformationSendsTheDatesInOrder) {
             (std::vector<std::wstring>{L"EMP-1", L"2024-02-15", L"2024-03-01"}));
   std::vector<long> keys;
   for (EEValuePosition const* p : *gross) keys.push_back(p->GetValueTypeKey());
-  EXPECT_EQ(keys, (std::vector<long>{1000, 1100, 1500, 3000}));
+  ASSERT_EQ(keys, (std::vector<long>{1000, 1100, 1500, 3000}));
   EXPECT_EQ(gross->back()->GetResult().ToIdl(), "6025.00");
   EXPECT_EQ(gross->back()->GetEffectiveFrom(), VDate(1, 1, 2024));
 

@@ -32,8 +32,6 @@ Owned<T> Own(std::vector<T*>* v) {
   return Owned<T>(v, &DeleteAll<T>);
 }
 
-std::wstring W(std::string const& s) { return std::wstring(s.begin(), s.end()); }
-
 using Args = std::vector<std::wstring>;
 
 personnel::Interval Quarterly() {

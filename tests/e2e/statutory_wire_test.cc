@@ -4,8 +4,10 @@
 // encoding; the filters' fields must sit at their positions too.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
+#include "ownership.h"
 #include "reference_server.h"
 #include "round_trip.h"
 #include "statutory/dismissal.h"
@@ -483,10 +485,9 @@ TEST_F(WireOrder, DismissalRecord) {
     record.Commit();
     return record.GetHistory();
   });
-  auto history = EEDismissal::GetAllDismissalHistory(kDismissalTPEmployee);
-  ASSERT_EQ(history->size(), 1u);  // every round rewrote the one period
-  ExpectHolds(table, history->front()->GetHistory(), last);
-  DeleteAll(history);
+  auto history = TakeOwnership(EEDismissal::GetAllDismissalHistory(kDismissalTPEmployee));
+  ASSERT_EQ(history.size(), 1u);  // every round rewrote the one period
+  ExpectHolds(table, history.front()->GetHistory(), last);
 }
 
 // The filters travel one way only; their encoding is checked here.
@@ -560,6 +561,44 @@ TEST_F(WireOrder, Filters) {
       Filter(4, &EEDismissalFilter::SetFixedDateOfWithDrawal),
       Filter(5, &EEDismissalFilter::SetListDisplayOfEmployeeEnum),
   }));
+}
+
+// A new record part holds its defaults and nothing else: every field not
+// listed is empty, 0 or false.
+using Values = std::map<int, testing::WireValue>;
+std::string const kZero = "0";  // the number 0, not the empty amount
+
+TEST(Defaults, Tax) {
+  // Tax card presented, tax bracket 1, taxation 2, PAYE findings 1, church-tax
+  // deduction.
+  Values const expected = {{4, true}, {13, 1L}, {21, 2L}, {22, 1L}, {54, true}};
+  EXPECT_EQ(TaxFields().NonEmpty(Tax().ToIdl()), expected);
+}
+
+TEST(Defaults, Insurance) {
+  // Person group 101, dues groups 1, the four total rates the number 0,
+  // employer allowances 99 and 9, modes of pension and calculation 1,
+  // insolvency duty.
+  Values const expected = {{13, 101L},  {15, 1L},  {16, 1L}, {17, 1L},    {18, 1L},    {22, kZero},
+                           {23, kZero}, {25, 99L}, {26, 9L}, {28, kZero}, {29, kZero}, {31, 9L},
+                           {32, 9L},    {78, 1L},  {79, 1L}, {102, true}};
+  EXPECT_EQ(InsuranceFields().NonEmpty(Insurance().ToIdl()), expected);
+}
+
+TEST(Defaults, PensionFunds) {
+  Values const zvk = {{15, true}};  // AddAmount3No63EStG
+  EXPECT_EQ(ZVKFields().NonEmpty(ZVKTP().ToIdl()), zvk);
+  // Implementation path 5, ConsumptionExemtionLimit, the number 0 for both
+  // contribution percentages and the carried-forward amount.
+  Values const vblu = {{8, 5L}, {12, true}, {14, kZero}, {15, kZero}, {17, kZero}};
+  EXPECT_EQ(VBLUFields().NonEmpty(VBLUTP().ToIdl()), vblu);
+}
+
+TEST(Defaults, Dismissal) {
+  // The twelve enums; GrundUngewiss (52) is 0.
+  Values const expected = {{5, 1L},  {16, 6L}, {19, 2L}, {20, 2L}, {26, 1L}, {31, 4L},
+                           {32, 5L}, {39, 1L}, {41, 1L}, {43, 1L}, {45, 1L}};
+  EXPECT_EQ(DismissalFields().NonEmpty(DismissalTP().ToIdl()), expected);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include <omniORB4/CORBA.h>
 
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -247,6 +248,29 @@ class WireTable {
       if (got != want) {
         out.push_back("field " + std::to_string(f.number) + ": getter returns " + Show(got) +
                       ", expected " + Show(want));
+      }
+    }
+    return out;
+  }
+
+  // The positions of the encoding of `s` whose value is not empty: not "",
+  // not 0 and not false (skipped fields left out). What a new object holds
+  // beyond its defaults shows here.
+  template <class Struct>
+  std::map<int, WireValue> NonEmpty(Struct const& s) const {
+    std::map<int, WireValue> out;
+    cdrMemoryStream stream;
+    s >>= stream;
+    stream.rewindInputPtr();
+    for (auto const& f : fields_) {
+      if (f.type == WireType::kSkip) {
+        f.skip(stream);
+        continue;
+      }
+      WireValue const v = Read(stream, f, 0);
+      if (v != WireValue(std::string()) && v != WireValue(std::wstring()) && v != WireValue(0L) &&
+          v != WireValue(false)) {
+        out.emplace(f.number, v);
       }
     }
     return out;
