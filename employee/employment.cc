@@ -465,7 +465,6 @@ void EEEmploymentFilter::ClearEEEmploymentFilter() {
   SetOidCostUnit("");
   SetOidOrgUnit("");
   SetOidDepartment("");
-  SetOidPersonInCharge1("");
   SetFixedDateOfWithDrawal(base::VDate(-1, -1, -1));
   SetListDisplayOfEmployeeEnum(
       static_cast<com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum>(0));
@@ -530,7 +529,7 @@ void EEEmployment::Commit() {
       [this](EmploymentServant_ptr s, Token t, auto const& v, bool removeNew) {
         return s->setEmployment(t, v, different_personnelnumber_, removeNew);
       },
-      OnFailure::kReset, RemoveNew::kFromObject);
+      OnFailure::kReset, RemoveNew::kOpenValidUntil);
 }
 
 template <class Op>
@@ -557,7 +556,7 @@ void EEEmployment::WithDrawal() {
 }
 
 void EEEmployment::CancellationOfWithDrawal() {
-  LifeCycle(true, [](EmploymentServant_ptr s, Token t, auto const& v) {
+  LifeCycle(false, [](EmploymentServant_ptr s, Token t, auto const& v) {
     return s->cancellationOfWithDrawal(t, v, false);
   });
 }

@@ -241,6 +241,7 @@ Entry Entry::GetMigrationEmployee(std::string const& migrationPCompanyKey,
       migrationPCompanyKey, migrationPersonnelNumber, targetPCompanyKey);
   Value() = r.in();
   SetObjectStruct(Value().objectStruct);
+  MakeBoCopy();
   return Entry(r.in());
 }
 
@@ -363,7 +364,7 @@ std::vector<EntryReason*>* EntryReason::GetEffectiveEntryReasonHistory(
       [](EntryReasonServant_ptr s, Token t, std::string const& o, std::string const& d) {
         return s->getEffectiveEntryReasonHistory(t, o.c_str(), d.c_str());
       },
-      oidEntryReason, base::VDate(destinationTimePoint).ToIdl());
+      oidEntryReason, destinationTimePoint);
 }
 
 }  // namespace ostrel

@@ -98,7 +98,7 @@ std::string Master::GetFormOfAddress() const { return field::Text(Value().formOf
 void Master::SetFormOfAddress(std::string const& v) { field::SetText(Value().formOfAddress, v); }
 std::string Master::GetFormOfLetter() const { return field::Text(Value().formOfLetter); }
 void Master::SetFormOfLetter(std::string const& v) { field::SetText(Value().formOfLetter, v); }
-std::string Master::GetStreet() const { return field::Text(Value().streetNumber); }
+std::string Master::GetStreet() const { return field::Text(Value().street); }
 void Master::SetStreet(std::string const& v) { field::SetText(Value().street, v); }
 std::string Master::GetStreetNumber() const { return field::Text(Value().streetNumber); }
 void Master::SetStreetNumber(std::string const& v) { field::SetText(Value().streetNumber, v); }
@@ -129,7 +129,7 @@ void Master::SetMemo(std::string const& v) { field::SetText(Value().memo, v); }
 
 OctetSeq Master::GetPhoto() {
   base::VString const file_name = GetPhotoFileName();
-  if (!file_name.empty()) {
+  if (Value().photo.length() == 0 && !file_name.empty()) {
     auto bytes = Remote_::Call(
         [](MasterServant_ptr s, Token t, std::string const& e, std::string const& o,
            CORBA::Long v) { return s->getPhoto(t, e.c_str(), o.c_str(), v); },
@@ -285,7 +285,7 @@ void EEMaster::Commit() {
 void EEMaster::Delete() {
   RemoteWrite<MasterService>(
       [this](MasterServant_ptr s, Token t) {
-        s->deleteEmployee(t, GetObjectid().c_str(), Value().history.objectStruct.version);
+        s->deleteEmployee(t, GetObjectid().c_str(), static_cast<CORBA::Long>(GetVersion()));
       },
       OnFailure::kKeep);
 }

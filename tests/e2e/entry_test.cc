@@ -222,6 +222,9 @@ TEST_F(EntryTest, GetMigrationEmployeeFillsTheEntryAndReturnsACopy) {
   EXPECT_EQ(errors[0]->GetErrorCode(), 10);
   EXPECT_EQ(errors[0]->GetAttributeName(), "dateOfBirth");
   EXPECT_EQ(e.GetErrorCount(), 1);
+  e.SetSurname(L"Krueger");
+  e.ResetBo();  // what the server sent is also the saved value
+  EXPECT_EQ(e.GetSurname(), L"Krüger");
 
   // Unknown in the source: the entry keeps what it had.
   EXPECT_EQ(CodeOf([&] { e.GetMigrationEmployee("ALT-A", "999", "C-1"); }),

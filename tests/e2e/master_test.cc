@@ -240,7 +240,7 @@ TEST_F(MasterTest, DeleteRemovesTheWholeEmployeeWithEveryRecord) {
   employment.SetEmployeeShort(m.GetRoot());
   employment.SetValidFrom(VDate(1, 0, 2026));
   employment.Commit();
-  ChangeHistory(m, [](Master& h) { h.SetDomicile("Esslingen"); });
+  ChangeHistory(m, [](Master& h) { h.SetFirstname(L"Zoe"); });  // the employee changes too
   m.SetValidFrom(VDate(1, 2, 2026));
   m.Commit();
   EXPECT_TRUE(EEMaster::DeletePossible("EMP-4"));
@@ -248,6 +248,7 @@ TEST_F(MasterTest, DeleteRemovesTheWholeEmployeeWithEveryRecord) {
   m.Delete();
   auto deletes = CallsOf("deleteEmployee");
   ASSERT_EQ(deletes.size(), 1u);
+  ASSERT_NE(m.GetRoot().GetVersion(), m.ToIdl().history.objectStruct.version);
   EXPECT_EQ(deletes[0].arguments, (Args{L"EMP-4", std::to_wstring(m.GetRoot().GetVersion())}));
   EXPECT_NE(deletes[0].arguments[0], PeriodOid(m));
 

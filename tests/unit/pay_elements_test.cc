@@ -197,44 +197,7 @@ TEST(FixedPayment, NewFilterSendsUndefinedDates) {
   EXPECT_FALSE(f.ToIdl().vtn._d());
 }
 
-TEST(FixedPayment, EvaluationRowReadsItsStruct) {
-  fixedpayment::EvaFixedPaymentStruct s = EvaFixedPayment().ToIdl();
-  EXPECT_EQ(s.vTypeKey, 0);
-  s.vTypeKey = 1100;
-  s.timePeriod.effectiveFrom = "2024-03-01";
-  s.interval = Quarterly().ToIdl();
-  EvaFixedPayment row(s);
-  EXPECT_EQ(row.GetVTypeKey(), 1100);
-  EXPECT_EQ(row.GetTimePeriod().GetEffectiveFrom(), VDate(1, 2, 2024));
-  EXPECT_EQ(Months(row.GetInterval()), "001001001001/2");
-}
-
 // --- variable payments ----------------------------------------------------
-
-TEST(VarPayment, PartsAreReachedByTheirOwnNames) {
-  VarPayment r;
-  VarPaymentTP tp = r.GetVarPaymentTP();
-  EXPECT_EQ(tp.ToIdl().factor1.in(), std::string());  // no defaults at all
-  EXPECT_EQ(tp.GetAdditionalInformation(), L"");
-  tp.SetFactor1(VFixed("2"));
-  tp.SetAdditionalInformation(L"Nachtschicht \u00FC");
-  r.SetVarPaymentTP(tp);
-  VarPaymentRoot root = r.GetVarPaymentRoot();
-  EmployeeShort e = root.GetRoot();
-  e.SetOidPCompany("C-9");
-  root.SetEmployeeShort(e);
-  root.SetOidValueType("VT-1100");
-  r.SetVarPaymentRoot(root);
-
-  auto const s = r.ToIdl();
-  EXPECT_STREQ(s.varPaymentTP.factor1.in(), "2");
-  EXPECT_STREQ(s.varPaymentRoot.oidValueType.in(), "VT-1100");
-  EXPECT_STREQ(s.varPaymentRoot.employeeShort.oidPCompany.in(), "C-9");
-  EXPECT_EQ(r.GetVarPaymentTP().GetAdditionalInformation(), L"Nachtschicht \u00FC");
-  // The layout reaches the parts under their own names.
-  r.SetValidUntil(VDate(31, 11, 2030));
-  EXPECT_STREQ(r.ToIdl().varPaymentTP.timePeriod.validUntil.in(), "2030-12-31");
-}
 
 TEST(VarPayment, ClearingTheFilterKeepsTheExtendedFilter) {
   auto const fresh = VarPaymentFilter().ToIdl();

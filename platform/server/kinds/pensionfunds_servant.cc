@@ -116,7 +116,7 @@ class FundServant : public ostrel::server::RecordServant {
 
   void DoDelete(AccessToken_ptr token, const char* op, const Struct& r) {
     const std::wstring user = Enter(token, op, {RecordArg(r)});
-    records_.store().Delete(user, Records::EmployeeOf(r), 0, nullptr);
+    records_.store().Delete(user, Records::KeyOf(r), 0, nullptr);
   }
 
   Seq* DoActive(AccessToken_ptr token, const char* op, const FilterSeq& filter,

@@ -144,6 +144,13 @@ class EmployeeRecords {
     return by_short.empty() ? by_record : by_short;
   }
 
+  // The record a struct names for deleting: the short view's object id,
+  // else oidEmployee; the rest of the struct does not matter.
+  static std::string KeyOf(const Struct& s) {
+    const std::string by_short = Layout::EmployeeOid(s);
+    return by_short.empty() ? std::string(Layout::PeriodPart(s).oidEmployee.in()) : by_short;
+  }
+
   // The record ready to be written: the employee's short view and
   // oidEmployee filled in.
   Struct Prepared(const Struct& in) const {
