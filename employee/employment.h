@@ -341,8 +341,9 @@ class EEEmploymentFilter {
 // server's answer becomes the current and saved value; a failed Commit
 // returns to the last saved value, then raises. Delete does nothing.
 //
-// The life-cycle steps send the record and remove-new false and take over the
-// server's answer like Commit, failure included. CorrectionOfEntry,
+// The life-cycle steps send the record (with remove-new false, except
+// GetMigrationEmployee) and take over the server's answer like Commit,
+// failure included. CorrectionOfEntry,
 // WithDrawal and ReEntry first make the valid-from date the internal
 // valid-from date; the two cancellations and GetMigrationEmployee send the
 // record as it is.

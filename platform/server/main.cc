@@ -15,6 +15,7 @@
 
 #include "control.h"
 #include "core.h"
+#include "new_servant.h"
 #include "orb_setup.h"
 #include "registry.h"
 #include "session.h"
@@ -94,9 +95,10 @@ int main(int argc, char** argv) {
     auto core = std::make_unique<ostrel::server::Core>(root, options);
 
     CORBA::Object_var login = ostrel::server::ActivateNamed(
-        named, kLoginName, new ostrel::server::LoginServantImpl(core->sessions()));
+        named, kLoginName,
+        ostrel::server::NewServant<ostrel::server::LoginServantImpl>(core->sessions()));
     CORBA::Object_var control = ostrel::server::ActivateNamed(
-        named, kControlName, new ostrel::server::ControlServantImpl(*core));
+        named, kControlName, ostrel::server::NewServant<ostrel::server::ControlServantImpl>(*core));
     for (const auto& entry : ostrel::server::Registry::Servants()) {
       CORBA::Object_var ref = ostrel::server::ActivateNamed(named, entry.name, entry.make(*core));
     }

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "new_servant.h"
 #include "serverbase.hh"
 
 namespace ostrel::server {
@@ -51,8 +52,8 @@ struct ServantRegistration {
 template <class Impl>
 struct RegisterServant : ServantRegistration {
   explicit RegisterServant(const char* name)
-      : ServantRegistration(name,
-                            [](Core& core) -> PortableServer::Servant { return new Impl(core); }) {}
+      : ServantRegistration(
+            name, [](Core& core) -> PortableServer::Servant { return NewServant<Impl>(core); }) {}
 };
 
 struct RegisterSeeder {

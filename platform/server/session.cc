@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "new_servant.h"
 #include "text.h"
 
 namespace ostrel::server {
@@ -12,9 +13,7 @@ namespace ax = com::ostrel::serverbase::applicationexception;
 
 class AccessTokenImpl : public POA_com::ostrel::serverbase::access::AccessToken {
  public:
-  // Out of line: inlined into Login, GCC's sanitizer builds warn falsely
-  // about the skeleton's virtual base (-Warray-bounds).
-  [[gnu::noinline]] explicit AccessTokenImpl(std::wstring user) : user_(std::move(user)) {}
+  explicit AccessTokenImpl(std::wstring user) : user_(std::move(user)) {}
   CORBA::WChar* getUserId() override { return CORBA::wstring_dup(user_.c_str()); }
 
  private:
@@ -53,7 +52,7 @@ AccessToken_ptr Sessions::Login(const std::wstring& user, const std::wstring& pa
     users_.emplace(id, user);
   }
   PortableServer::ObjectId_var oid = PortableServer::string_to_ObjectId(id.c_str());
-  auto* servant = new AccessTokenImpl(user);
+  auto* servant = NewServant<AccessTokenImpl>(user);
   poa_->activate_object_with_id(oid, servant);
   servant->_remove_ref();  // the POA owns it now
   CORBA::Object_var ref = poa_->id_to_reference(oid);

@@ -66,25 +66,17 @@ using ostrel::server::Arg;
 using ostrel::server::CountArg;
 using ostrel::server::RecordArg;
 using ostrel::server::Widen;
+using ostrel::server::per_employee::AddFinding;
 using Records = ostrel::server::EmployeeRecords<in::EEInsuranceStruct>;
 
 constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.insurance.InsuranceServantImpl";
 constexpr CORBA::Long kApprentices = 102;
 
-void AddError(pbt::ErrorSeq& errors, CORBA::Long code, const std::wstring& message,
-              const char* attribute) {
-  const CORBA::ULong n = errors.length();
-  errors.length(n + 1);
-  errors[n].errorCode = code;
-  errors[n].message = message.c_str();
-  errors[n].attributeName = attribute;
-}
-
 void CheckRange(pbt::ErrorSeq& errors, CORBA::Long code, const wchar_t* what, CORBA::Long value,
                 CORBA::Long low, CORBA::Long high, const char* attribute) {
   if (value >= low && value <= high) return;
-  AddError(errors, code, std::wstring(L"unknown ") + what + L" " + std::to_wstring(value),
-           attribute);
+  AddFinding(errors, code, std::wstring(L"unknown ") + what + L" " + std::to_wstring(value),
+             attribute);
 }
 
 void Check(in::EEInsuranceStruct& r) {

@@ -51,18 +51,10 @@ using ostrel::server::Arg;
 using ostrel::server::CountArg;
 using ostrel::server::RecordArg;
 using ostrel::server::Widen;
+using ostrel::server::per_employee::AddFinding;
 
 constexpr char kZvkName[] = "com.ostrel.personnel.servantimpl.employee.zvk.EEZVKServantImpl";
 constexpr char kVbluName[] = "com.ostrel.personnel.servantimpl.employee.vblu.EEVBLUServantImpl";
-
-void AddError(pbt::ErrorSeq& errors, CORBA::Long code, const std::wstring& message,
-              const char* attribute) {
-  const CORBA::ULong n = errors.length();
-  errors.length(n + 1);
-  errors[n].errorCode = code;
-  errors[n].message = message.c_str();
-  errors[n].attributeName = attribute;
-}
 
 bool Before(const char* later, const char* earlier) {
   return !dates::IsUnset(later) && !dates::IsUnset(earlier) && std::string(later) < earlier;
@@ -71,20 +63,20 @@ bool Before(const char* later, const char* earlier) {
 void CheckZvk(zvk::EEZVKStruct& r) {
   r.errors.length(0);
   if (Before(r.history.dateOfWithDrawalZVK.in(), r.history.dateOfEntryZVK.in())) {
-    AddError(r.errors, 3001, L"withdrawal before entry", "dateOfWithDrawalZVK");
+    AddFinding(r.errors, 3001, L"withdrawal before entry", "dateOfWithDrawalZVK");
   }
 }
 
 void CheckPercentage(pbt::ErrorSeq& errors, CORBA::Long code, const char* value,
                      const char* attribute) {
   const std::optional<double> v = ostrel::server::ParseDecimal(value);
-  if (v && *v > 100) AddError(errors, code, L"percentage above 100: " + Widen(value), attribute);
+  if (v && *v > 100) AddFinding(errors, code, L"percentage above 100: " + Widen(value), attribute);
 }
 
 void CheckVblu(vblu::EEVBLUStruct& r) {
   r.errors.length(0);
   if (Before(r.history.dateOfWithDrawalVBLU.in(), r.history.dateOfEntryVBLU.in())) {
-    AddError(r.errors, 3101, L"withdrawal before entry", "dateOfWithDrawalVBLU");
+    AddFinding(r.errors, 3101, L"withdrawal before entry", "dateOfWithDrawalVBLU");
   }
   CheckPercentage(r.errors, 3102, r.history.contPercEE.in(), "contPercEE");
   CheckPercentage(r.errors, 3103, r.history.contPercER.in(), "contPercER");

@@ -75,6 +75,16 @@ inline bool Matches(const Criteria& c, const emp::EmployeeShortStruct& e) {
   }
 }
 
+// Appends one finding to a record's error list.
+inline void AddFinding(pbt::ErrorSeq& errors, CORBA::Long code, const std::wstring& message,
+                       const char* attribute) {
+  const CORBA::ULong n = errors.length();
+  errors.length(n + 1);
+  errors[n].errorCode = code;
+  errors[n].message = message.c_str();
+  errors[n].attributeName = attribute;
+}
+
 // A filter sequence as a predicate: any filter may match; no filter
 // matches everything.
 template <class Struct, class FilterSeq, class Match>

@@ -48,27 +48,19 @@ using ostrel::server::CountArg;
 using ostrel::server::IdArg;
 using ostrel::server::RecordArg;
 using ostrel::server::Widen;
+using ostrel::server::per_employee::AddFinding;
 using Records = ostrel::server::EmployeeRecords<tx::EETaxStruct>;
 
 constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.tax.TaxServantImpl";
 
-void AddError(pbt::ErrorSeq& errors, CORBA::Long code, const std::wstring& message,
-              const char* attribute) {
-  const CORBA::ULong n = errors.length();
-  errors.length(n + 1);
-  errors[n].errorCode = code;
-  errors[n].message = message.c_str();
-  errors[n].attributeName = attribute;
-}
-
 void Check(tx::EETaxStruct& r) {
   r.errors.length(0);
   if (r.tax.taxBracket < 1 || r.tax.taxBracket > 6) {
-    AddError(r.errors, 1001, L"unknown tax bracket " + std::to_wstring(r.tax.taxBracket),
-             "taxBracket");
+    AddFinding(r.errors, 1001, L"unknown tax bracket " + std::to_wstring(r.tax.taxBracket),
+               "taxBracket");
   }
   if (r.tax.churchTax && r.tax.churchTaxEmployee == tx::CHURCH_TAX_NONE) {
-    AddError(r.errors, 1002, L"church tax without a denomination", "churchTaxEmployee");
+    AddFinding(r.errors, 1002, L"church tax without a denomination", "churchTaxEmployee");
   }
 }
 
