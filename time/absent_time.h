@@ -224,7 +224,8 @@ class EEAbsentTime
                                                          std::string oidPCompany);
 
   // The absent times of an employee and absence type that may precede a new
-  // one ending no later than `maxValidUntil`.
+  // one, as the server selects them with `maxValidUntil` (sent as its wire
+  // text, "0000-00-00" for the undefined date).
   static std::vector<EEAbsentTime*>* GetPredecessorEEAbsentTimes(base::VDate const& maxValidUntil,
                                                                  std::string const& oidEmployee,
                                                                  std::string const& oidAbsentTime);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <exception>
 #include <memory>
 #include <string>
 #include <thread>
@@ -129,10 +130,13 @@ int main(int argc, char** argv) {
     // Streams first (they call out through the ORB), then the upcalls.
     core->streamer().Stop();
     orb->shutdown(true);
+    orb->destroy();  // deletes the servants, which may still use the core
     core.reset();
-    orb->destroy();
   } catch (const CORBA::Exception& e) {
     std::fprintf(stderr, "reference_server: %s\n", e._name());
+    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "reference_server: %s\n", e.what());
     return 1;
   }
   return 0;

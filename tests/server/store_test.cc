@@ -1,12 +1,14 @@
 // The reference server's generic record store, on the test record struct,
-// and the small helpers it stands on (dates, wide text, sorting, faults).
+// and the small pieces around it (dates, wide text, sorting, faults, call log).
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "call_log.h"
 #include "dates.h"
 #include "faults.h"
+#include "record_servant.h"
 #include "record_store.h"
 #include "sorting.h"
 #include "testrecord.hh"
@@ -440,6 +442,43 @@ TEST(ServerFaults, CountsOperationsAndStreams) {
   EXPECT_EQ(faults.Take("a", true).size(), 1u);  // one stream fault per stream
   faults.Clear();
   EXPECT_TRUE(faults.Take("a", true).empty());
+}
+
+TEST(ServerCallLog, KeepsArgumentsAsTextAndDropsTheOldest) {
+  using namespace ostrel::server;
+  Record fresh = Make("E-1", "k", "2024-01-01");
+  Record stored = fresh;
+  stored.root.objectStruct.objectid = "TR-3";
+  com::ostrel::serverbase::query::SortierungStruct sort;
+  sort.keys.length(2);
+  sort.keys[0].key = "key";
+  sort.keys[0].direction = com::ostrel::serverbase::query::ASCENDING;
+  sort.keys[1].key = "amount";
+  sort.keys[1].direction = com::ostrel::serverbase::query::DESCENDING;
+  tr::TestRecordFilterSeq filters;
+  filters.length(2);
+
+  CallLog log;
+  log.Record("op",
+             {RecordArg(fresh), RecordArg(stored), IdArg(stored.history.objectStruct), Arg("x"),
+              Arg(L"\u00e4"), Arg(CORBA::Long{-4}), Arg(true), Arg(sort), CountArg(filters)});
+  com::ostrel::reference::CallSeq_var calls = log.Snapshot();
+  ASSERT_EQ(calls->length(), 1u);
+  EXPECT_STREQ(calls[0].operation.in(), "op");
+  std::vector<std::wstring> args;
+  for (CORBA::ULong i = 0; i < calls[0].arguments.length(); ++i) {
+    args.emplace_back(calls[0].arguments[i].in());
+  }
+  EXPECT_EQ(args, (std::vector<std::wstring>{L"<new>", L"TR-3", L"<new>", L"x", L"\u00e4", L"-4",
+                                             L"true", L"key asc,amount desc", L"[2]"}));
+
+  for (std::size_t i = 0; i < CallLog::kCapacity; ++i) log.Record("later", {});
+  calls = log.Snapshot();
+  EXPECT_EQ(calls->length(), CallLog::kCapacity);
+  EXPECT_STREQ(calls[0].operation.in(), "later");
+  log.Clear();
+  calls = log.Snapshot();
+  EXPECT_EQ(calls->length(), 0u);
 }
 
 }  // namespace
