@@ -132,6 +132,9 @@ int main(int argc, char** argv) {
     orb->shutdown(true);
     orb->destroy();  // deletes the servants, which may still use the core
     core.reset();
+  } catch (const CORBA::INITIALIZE&) {
+    std::fprintf(stderr, "reference_server: cannot listen on 127.0.0.1:%d\n", options.port);
+    return 1;
   } catch (const CORBA::Exception& e) {
     std::fprintf(stderr, "reference_server: %s\n", e._name());
     return 1;

@@ -1,5 +1,6 @@
 #include "streaming.h"
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 

@@ -3,7 +3,6 @@
 #ifndef OSTREL_SERVER_STREAMING_H_
 #define OSTREL_SERVER_STREAMING_H_
 
-#include <unistd.h>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>

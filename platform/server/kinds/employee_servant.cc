@@ -84,7 +84,7 @@ constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.EmployeeServ
 // --- state ----------------------------------------------------------------
 
 struct Employee {
-  ee::EmployeeExtendedStruct ext;
+  ee::EmployeeExtendedStruct ext{};
   bool successor = false;
   bool er_pays_ni_surcharge = false;
 
@@ -100,8 +100,8 @@ struct Result {  // of the latest calculation of one employee
   std::wstring error;  // empty: calculated
 };
 
-struct Waiting {                             // entry of the retroactive queue
-  ee::EmployeeWaitForCalculateStruct entry;  // eeAddOnStruct filled on output
+struct Waiting {                               // entry of the retroactive queue
+  ee::EmployeeWaitForCalculateStruct entry{};  // eeAddOnStruct filled on output
   std::string oid_employee;
 };
 
@@ -439,7 +439,7 @@ Seq* Sorted(std::vector<S> items, const std::function<bool(const S&, const S&)>&
 
 ee::EmployeeRootStruct RootOf(const Employee& e) {
   const ee::EmployeeShortStruct& sv = e.shortView();
-  ee::EmployeeRootStruct r;
+  ee::EmployeeRootStruct r{};
   r.objectStruct = sv.objectStruct;
   r.oidPCompany = sv.oidPCompany;
   r.personnelnumber = sv.personnelNumber;
@@ -454,7 +454,7 @@ ee::EmployeeRootStruct RootOf(const Employee& e) {
 
 ee::EmployeeAddOnStruct AddOnOf(const Employee& e) {
   const ee::EmployeeShortStruct& sv = e.shortView();
-  ee::EmployeeAddOnStruct a;
+  ee::EmployeeAddOnStruct a{};
   a.employeeRoot = RootOf(e);
   a.title = sv.title;
   a.surname = sv.surname;
@@ -467,7 +467,7 @@ ee::EmployeeAddOnStruct AddOnOf(const Employee& e) {
 }
 
 ee::EmployeeAfterCalculateStruct ResultOf(const Employee& e, const Result& r) {
-  ee::EmployeeAfterCalculateStruct out;
+  ee::EmployeeAfterCalculateStruct out{};
   out.employee = e.ext.ee;
   out.dateOfReverseProjection = r.reverse_projection.c_str();
   out.dateLastCalculationOfEmployee = r.calculated_at.c_str();

@@ -111,7 +111,7 @@ class MonthBuilder {
   // Appends a position and returns its index.
   size_t Add(long key, const wchar_t* description, const char* bezug, const std::string& factor1,
              const std::string& factor2, long long result) {
-    Position p;
+    Position p{};
     const std::string oid = "VP-" + std::to_string(out_.size() + 1);
     p.objectStruct.objectid = oid.c_str();
     p.objectStruct.version = 1;
