@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "string_converter.h"
 #include "vdate.h"
 #include "vfixed.h"
 
@@ -15,7 +16,10 @@ namespace field {
 inline base::VDate Date(char const* text) { return base::VDate(text); }
 inline base::VFixed Fixed(char const* text) { return base::VFixed(text); }
 inline std::string Text(char const* text) { return std::string(text); }
-inline std::wstring Wide(wchar_t const* text) { return std::wstring(text); }
+// Wide text travels as UTF-16 code units (see StringConverter::SplitNonBmp).
+inline std::wstring Wide(wchar_t const* text) {
+  return base::StringConverter::JoinSurrogates(text);
+}
 
 template <class Member>
 void SetDate(Member& m, base::VDate const& d) {
@@ -36,7 +40,7 @@ void SetText(Member& m, std::string const& v) {
 }
 template <class Member>
 void SetWide(Member& m, std::wstring const& v) {
-  m = v.c_str();
+  m = base::StringConverter::SplitNonBmp(v).c_str();
 }
 
 }  // namespace field

@@ -16,6 +16,7 @@
 #include "ostrel.h"
 #include "serverbase.hh"
 #include "setting.h"
+#include "string_converter.h"
 #include "vexception.h"
 #include "vstring.h"
 
@@ -113,8 +114,8 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   void setException(DatabaseExceptionStruct const& e) override {
     Upcall guard(this);
     if (!guard || stopped_) return;
-    Fail(std::make_unique<VException>(e.message.in(), e.source.in(), e.detail.in(),
-                                      VException::kCallback, true));
+    Fail(std::make_unique<VException>(StringConverter::JoinSurrogates(e.message.in()),
+                                      e.source.in(), e.detail.in(), VException::kCallback, true));
   }
   void setDomainException(DomainExceptionStruct const& e) override {
     Upcall guard(this);

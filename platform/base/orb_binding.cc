@@ -9,10 +9,11 @@ namespace orb_binding {
 CORBA::ORB_ptr InitClientOrb(unsigned long call_timeout_ms) {
   std::string const timeout = std::to_string(call_timeout_ms);
   // Code sets: corbaloc references carry no code-set information, so both
-  // sides are told. wchar_t holds UCS-4 here; on the wire UTF-16 carries
-  // characters outside the BMP as surrogate pairs.
+  // sides are told. Wide text is UTF-16 code units on both sides; the
+  // business objects split characters outside the BMP into surrogate pairs
+  // (StringConverter::SplitNonBmp) because this ORB mishandles UCS-4.
   char const* options[][2] = {{"nativeCharCodeSet", "UTF-8"},
-                              {"nativeWCharCodeSet", "UCS-4"},
+                              {"nativeWCharCodeSet", "UTF-16"},
                               {"defaultWCharCodeSet", "UTF-16"},
                               {"giopMaxMsgSize", "67108864"},
                               {"endPoint", "giop:tcp:127.0.0.1:"},

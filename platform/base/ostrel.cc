@@ -178,7 +178,8 @@ void Ostrel::Login(std::wstring const& user, std::wstring const& password) {
     CORBA::Object_var obj = GetServant(kLoginServant);
     access::LoginServant_var login = access::LoginServant::_narrow(obj);
     if (CORBA::is_nil(login)) throw CORBA::OBJECT_NOT_EXIST(0, CORBA::COMPLETED_NO);
-    SetToken(login->login(user.c_str(), password.c_str()));
+    SetToken(login->login(StringConverter::SplitNonBmp(user).c_str(),
+                          StringConverter::SplitNonBmp(password).c_str()));
   } catch (CORBA::Exception& e) {
     ConvertException(e);
   }
@@ -203,21 +204,24 @@ AccessToken_var& Ostrel::GetAccessToken() { return *token_.load(); }
 
 void Ostrel::ConvertException(CORBA::Exception& e) const {
   if (auto* x = ae::AccessDeniedException::_downcast(&e)) {
-    throw VException(x->message.in(), L"AccessDeniedException", L"", VException::kAccessDenied,
-                     true);
+    throw VException(StringConverter::JoinSurrogates(x->message.in()), L"AccessDeniedException",
+                     L"", VException::kAccessDenied, true);
   }
   if (auto* x = ae::ApplicationLayerException::_downcast(&e)) {
-    throw VException(x->message.in(), L"ApplicationLayerException", L"",
-                     VException::kApplicationLayer, true);
+    throw VException(StringConverter::JoinSurrogates(x->message.in()), L"ApplicationLayerException",
+                     L"", VException::kApplicationLayer, true);
   }
   if (auto* x = ae::PersistencyException::_downcast(&e)) {
-    throw VException(x->message.in(), L"PersistencyException", L"", VException::kPersistency, true);
+    throw VException(StringConverter::JoinSurrogates(x->message.in()), L"PersistencyException", L"",
+                     VException::kPersistency, true);
   }
   if (auto* x = ae::DomainException::_downcast(&e)) {
-    throw VException(x->message.in(), L"DomainException", L"", VException::kDomain, true);
+    throw VException(StringConverter::JoinSurrogates(x->message.in()), L"DomainException", L"",
+                     VException::kDomain, true);
   }
   if (auto* x = query::PutDataException::_downcast(&e)) {
-    throw VException(x->message.in(), L"PutDataException", L"", VException::kPutData, true);
+    throw VException(StringConverter::JoinSurrogates(x->message.in()), L"PutDataException", L"",
+                     VException::kPutData, true);
   }
   if (auto* x = CORBA::SystemException::_downcast(&e)) {
     std::string name = x->_name();
@@ -241,17 +245,18 @@ void Ostrel::ConvertException(CORBA::Exception& e) const {
 VException* Ostrel::GetException(optException const& e) const {
   switch (e._d()) {
     case ae::ACCESS_DENIED_EXCEPTION:
-      return new VException(e.message(), L"AccessDeniedException", L"", VException::kAccessDenied,
-                            true);
+      return new VException(StringConverter::JoinSurrogates(e.message()), L"AccessDeniedException",
+                            L"", VException::kAccessDenied, true);
     case ae::APPLICATION_LAYER_EXCEPTION:
-      return new VException(e.message(), L"ApplicationLayerException", L"",
-                            VException::kApplicationLayer, true);
+      return new VException(StringConverter::JoinSurrogates(e.message()),
+                            L"ApplicationLayerException", L"", VException::kApplicationLayer, true);
     case ae::PERSISTENCY_EXCEPTION:
-      return new VException(e.message(), L"PersistencyException", L"", VException::kPersistency,
-                            true);
+      return new VException(StringConverter::JoinSurrogates(e.message()), L"PersistencyException",
+                            L"", VException::kPersistency, true);
     case ae::DOMAIN_EXCEPTION:
-      return new VException(e.domainException().message.in(), L"DomainException",
-                            e.domainException().memberName.in(), VException::kDomain, true);
+      return new VException(StringConverter::JoinSurrogates(e.domainException().message.in()),
+                            L"DomainException", e.domainException().memberName.in(),
+                            VException::kDomain, true);
     default:
       return new VException(L"", L"", L"", VException::kUnknown, true);
   }

@@ -120,5 +120,37 @@ std::wstring StringConverter::ToWide(std::string const& text) {
   return out;
 }
 
+std::wstring StringConverter::SplitNonBmp(std::wstring const& text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (wchar_t c : text) {
+    auto cp = static_cast<unsigned long>(c);
+    if (cp >= 0x10000 && cp <= 0x10FFFF) {
+      cp -= 0x10000;
+      out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::wstring StringConverter::JoinSurrogates(wchar_t const* text) {
+  std::wstring out;
+  if (text == nullptr) return out;
+  for (; *text; ++text) {
+    auto hi = static_cast<unsigned long>(text[0]);
+    auto lo = static_cast<unsigned long>(text[1]);
+    if (hi >= 0xD800 && hi <= 0xDBFF && lo >= 0xDC00 && lo <= 0xDFFF) {
+      out.push_back(static_cast<wchar_t>(0x10000 + ((hi - 0xD800) << 10) + (lo - 0xDC00)));
+      ++text;
+    } else {
+      out.push_back(text[0]);
+    }
+  }
+  return out;
+}
+
 }  // namespace base
 }  // namespace ostrel

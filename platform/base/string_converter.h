@@ -34,6 +34,14 @@ class StringConverter {
 
   // UTF-8 to wide text.
   static std::wstring ToWide(std::string const& text);
+
+  // Wide text on the wire travels as UTF-16 code units, one per wchar_t: the
+  // ORB marshals a wchar_t above 0xFFFF with a wrong length. SplitNonBmp
+  // turns each such character into its surrogate pair before sending;
+  // JoinSurrogates turns received pairs back into single characters (a lone
+  // surrogate stays as it is).
+  static std::wstring SplitNonBmp(std::wstring const& text);
+  static std::wstring JoinSurrogates(wchar_t const* text);
 };
 
 }  // namespace base

@@ -7,7 +7,7 @@
 namespace ostrel {
 namespace base {
 
-VString::VString(wchar_t const* text) : text_(text == nullptr ? L"" : text) {
+VString::VString(wchar_t const* text) : text_(StringConverter::JoinSurrogates(text)) {
   utf8_ = StringConverter::Convert(text_);
 }
 

@@ -7,10 +7,10 @@ namespace ostrel::server {
 
 CORBA::ORB_ptr InitOrb(int port, bool quiet) {
   const std::string endpoint = "giop:tcp:127.0.0.1:" + (port > 0 ? std::to_string(port) : "");
-  // wchar_t holds UCS-4 (the code set comes from libomniCodeSets4, which the
-  // build keeps linked); UTF-16 on the wire carries surrogate pairs.
+  // Wide text is UTF-16 code units (surrogate pairs for characters outside
+  // the BMP) on both sides: this ORB writes wrong lengths under UCS-4.
   const char* options[][2] = {{"nativeCharCodeSet", "UTF-8"},
-                              {"nativeWCharCodeSet", "UCS-4"},
+                              {"nativeWCharCodeSet", "UTF-16"},
                               {"giopMaxMsgSize", "67108864"},
                               {"endPoint", endpoint.c_str()},
                               // A client that hangs in a callback cannot hold its stream forever.

@@ -185,7 +185,9 @@ class RecordStore : public ResettableStore {
     Record& rec = Checked(oid, version, oidEmployee);
     if (rec.deleted) store_detail::Persistency("record '" + oid + "' is already deleted");
     rec.deleted = true;
-    Touch(rec, user);
+    // The mark keeps the version: a client restores with the version it
+    // deleted with.
+    Mark(rec, user);
     if (kByEmployee) index_.erase(oid);
   }
 
@@ -195,7 +197,7 @@ class RecordStore : public ResettableStore {
     Record& rec = Checked(oid, version, oidEmployee);
     if (!rec.deleted) store_detail::Persistency("record '" + oid + "' is not deleted");
     rec.deleted = false;
-    Touch(rec, user);
+    Mark(rec, user);
   }
 
   // The period in force at an effective date; the latest period when the
@@ -340,7 +342,7 @@ class RecordStore : public ResettableStore {
 
  private:
   struct Period {
-    Struct data;  // period identity kept current; root part as last written
+    Struct data{};  // period identity kept current; root part as last written
     bool superseded = false;
     std::uint64_t written = 0;
   };
@@ -350,7 +352,7 @@ class RecordStore : public ResettableStore {
     std::string timestamp;
     std::wstring user;
     bool deleted = false;
-    Struct root;  // the latest struct written: source of the root part
+    Struct root{};  // the latest struct written: source of the root part
     std::string employee;
     std::vector<Period> periods;
     std::uint64_t created = 0;
@@ -483,6 +485,11 @@ class RecordStore : public ResettableStore {
   static void Stamp(ObjectStruct& id, const std::wstring& user) {
     id.timestamp = dates::NowStamp().c_str();
     id.lastuserid = user.c_str();
+  }
+
+  void Mark(Record& rec, const std::wstring& user) {
+    rec.timestamp = dates::NowStamp();
+    rec.user = user;
   }
 
   void Touch(Record& rec, const std::wstring& user) {

@@ -160,7 +160,7 @@ TEST_F(Streams, ReportLinesKeepCharactersOutsideTheBmp) {
   ASSERT_TRUE(cb->WaitForEnd(kEnd));
   ASSERT_EQ(cb->GetReceived(), 40u);
   std::unique_ptr<base::VString> first(cb->Take());
-  EXPECT_EQ(first->str(), L"line 0 of report C-1 \U0001D518\U0001F0A1");
+  EXPECT_EQ(first->str(), L"line 1 of report C-1 \U0001D518\U0001F0A1");
 }
 
 TEST_F(Streams, ReportLimitComesFromTheSettings) {

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "ostrel.h"
+#include "string_converter.h"
 
 namespace ostrel {
 namespace testing {
@@ -148,7 +149,7 @@ void InjectFault(std::string const& operation, com::ostrel::reference::FaultKind
   com::ostrel::reference::FaultStruct f;
   f.operation = operation.c_str();
   f.kind = kind;
-  f.message = message.c_str();
+  f.message = base::StringConverter::SplitNonBmp(message).c_str();
   f.delayMs = delay_ms;
   f.count = count;
   f.minor = minor;
