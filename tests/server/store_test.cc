@@ -285,17 +285,17 @@ TEST_F(StoreWithHistory, DeleteAndRestore) {
   store_.Delete(kUser, "TR-1", 2, &employee);
   Record deleted = store_.Get("TR-1", "");
   EXPECT_TRUE(deleted.root.isDeleted);
-  EXPECT_EQ(deleted.root.objectStruct.version, 3);
+  EXPECT_EQ(deleted.root.objectStruct.version, 2);  // the mark keeps the version
   EXPECT_TRUE(store_.List(nullptr).empty());
   EXPECT_EQ(MessageOf<ax::PersistencyException>([&] { store_.Set(kUser, deleted, false); }),
             L"record 'TR-1' is deleted");
-  EXPECT_EQ(MessageOf<ax::PersistencyException>([&] { store_.Delete(kUser, "TR-1", 3, nullptr); }),
+  EXPECT_EQ(MessageOf<ax::PersistencyException>([&] { store_.Delete(kUser, "TR-1", 2, nullptr); }),
             L"record 'TR-1' is already deleted");
 
-  store_.Restore(kUser, "TR-1", 3, &employee);
+  store_.Restore(kUser, "TR-1", 2, &employee);
   EXPECT_FALSE(store_.Get("TR-1", "").root.isDeleted);
   EXPECT_EQ(store_.List(nullptr).size(), 1u);
-  EXPECT_EQ(MessageOf<ax::PersistencyException>([&] { store_.Restore(kUser, "TR-1", 4, nullptr); }),
+  EXPECT_EQ(MessageOf<ax::PersistencyException>([&] { store_.Restore(kUser, "TR-1", 2, nullptr); }),
             L"record 'TR-1' is not deleted");
 }
 
