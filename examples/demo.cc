@@ -22,9 +22,8 @@ using ostrel::base::VFixed;
 void Show(char const* what, TestRecord const& r) {
   std::cout << what << ": " << r.GetObjectid() << " v" << r.GetVersion() << " key "
             << r.GetRoot().GetKey() << ", amount " << r.GetHistory().GetAmount().ToIdl()
-            << ", valid " << r.GetInternalValidFrom().c_str() << " - "
-            << r.GetValidUntil().c_str() << ", note "
-            << StringConverter::Convert(r.GetHistory().GetNote()) << "\n";
+            << ", valid " << r.GetInternalValidFrom().c_str() << " - " << r.GetValidUntil().c_str()
+            << ", note " << StringConverter::Convert(r.GetHistory().GetNote()) << "\n";
 }
 
 }  // namespace

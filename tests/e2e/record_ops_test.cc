@@ -114,9 +114,8 @@ TEST_F(RecordOps, ThreeWayCommitAddsOnlyForANewValidFrom) {
   // The server closed the first period the day before the new one.
   auto all = Own(TestRecord::GetAllTestRecordsHistory(r.GetObjectid()));
   ASSERT_EQ(all->size(), 2u);
-  TestRecord const* first = (*all)[0]->GetInternalValidFrom() < (*all)[1]->GetInternalValidFrom()
-                                ? (*all)[0]
-                                : (*all)[1];
+  TestRecord const* first =
+      (*all)[0]->GetInternalValidFrom() < (*all)[1]->GetInternalValidFrom() ? (*all)[0] : (*all)[1];
   EXPECT_EQ(first->GetHistory().GetAmount().ToIdl(), "20");
   EXPECT_EQ(first->GetValidUntil(), base::VDate(30, 5, 2026));
 }
