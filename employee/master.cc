@@ -139,8 +139,12 @@ OctetSeq Master::GetPhoto() {
   return Value().photo;
 }
 void Master::SetPhoto(OctetSeq const& v) { Value().photo = v; }
-base::VString Master::GetPhotoFileName() const { return base::VString(Value().photoFileName.in()); }
-void Master::SetPhotoFileName(base::VString const& v) { Value().photoFileName = v.wc_str(); }
+base::VString Master::GetPhotoFileName() const {
+  return base::VString(field::Wide(Value().photoFileName));
+}
+void Master::SetPhotoFileName(base::VString const& v) {
+  field::SetWide(Value().photoFileName, v.str());
+}
 std::string Master::GetEtinNumber() const { return field::Text(Value().etinNumber); }
 void Master::SetEtinNumber(std::string const& v) { field::SetText(Value().etinNumber, v); }
 base::VDate Master::GetDateOfBanRetroactiveCalculation() const {
