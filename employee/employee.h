@@ -377,7 +377,7 @@ class EmployeeFilter {
   employee::EmployeeFilterStruct ToIdl() const { return filter_; }
 
  private:
-  employee::EmployeeFilterStruct filter_;
+  employee::EmployeeFilterStruct filter_{};
 };
 
 }  // namespace ostrel

@@ -327,7 +327,7 @@ class EEEmploymentFilter {
   employment::EEEmploymentFilterStruct ToIdl() const { return filter_; }
 
  private:
-  employment::EEEmploymentFilterStruct filter_;
+  employment::EEEmploymentFilterStruct filter_{};
 };
 
 // An employee's employment record: the employee's short view (root part),

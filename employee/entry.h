@@ -287,7 +287,7 @@ class EntryReasonFilter {
   entryreason::EntryReasonFilterStruct ToIdl() const { return filter_; }
 
  private:
-  entryreason::EntryReasonFilterStruct filter_;
+  entryreason::EntryReasonFilterStruct filter_{};
 };
 
 // An entry reason: key number (root part) and descriptions (period part).

@@ -236,7 +236,7 @@ class EEMasterFilter {
   master::EEMasterFilterStruct ToIdl() const { return filter_; }
 
  private:
-  master::EEMasterFilterStruct filter_;
+  master::EEMasterFilterStruct filter_{};
 };
 
 // An employee's master record: the employee's short view (root part), one

@@ -146,7 +146,7 @@ class EEBankDetailsFilter {
   bankdetails::EEBankDetailsFilterStruct ToIdl() const { return filter_; }
 
  private:
-  bankdetails::EEBankDetailsFilterStruct filter_;
+  bankdetails::EEBankDetailsFilterStruct filter_{};
 };
 
 // Bank details of an employee: root part, one period and the server's

@@ -139,7 +139,7 @@ class FixedPaymentFilter {
   fixedpayment::FixedPaymentFilterStruct ToIdl() const { return filter_; }
 
  private:
-  fixedpayment::FixedPaymentFilterStruct filter_;
+  fixedpayment::FixedPaymentFilterStruct filter_{};
 };
 
 // A fixed payment: root part (employee, value type) and one period.

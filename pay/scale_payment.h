@@ -147,7 +147,7 @@ class ScalePaymentFilter {
   scalepayment::ScalePaymentFilterStruct ToIdl() const { return filter_; }
 
  private:
-  scalepayment::ScalePaymentFilterStruct filter_;
+  scalepayment::ScalePaymentFilterStruct filter_{};
 };
 
 // A scale payment: root part (employee, pay scale) and one period.

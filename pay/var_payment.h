@@ -127,7 +127,7 @@ class VarPaymentFilter {
   varpayment::VarPaymentFilterStruct ToIdl() const { return filter_; }
 
  private:
-  varpayment::VarPaymentFilterStruct filter_;
+  varpayment::VarPaymentFilterStruct filter_{};
 };
 
 // A variable payment: root part (employee, value type) and one period,

@@ -178,7 +178,7 @@ class EEDismissalFilter {
   dismissal::EEDismissalFilterStruct ToIdl() const { return filter_; }
 
  private:
-  dismissal::EEDismissalFilterStruct filter_;
+  dismissal::EEDismissalFilterStruct filter_{};
 };
 
 // An employee's dismissal data of one validity period, with the employee's

@@ -434,7 +434,7 @@ class EEInsuranceFilter {
   insurance::EEInsuranceFilterStruct ToIdl() const { return filter_; }
 
  private:
-  insurance::EEInsuranceFilterStruct filter_;
+  insurance::EEInsuranceFilterStruct filter_{};
 };
 
 // An employee and a social-insurance number; no operation of the insurance

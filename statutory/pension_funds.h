@@ -183,7 +183,7 @@ class PensionFundFilter {
   void Clear();
 
  private:
-  FilterStruct filter_;
+  FilterStruct filter_{};
 };
 
 class EEZVKFilter : public PensionFundFilter<zvk::EEZVKFilterStruct> {

@@ -227,7 +227,7 @@ class EETaxFilter {
   tax::EETaxFilterStruct ToIdl() const { return filter_; }
 
  private:
-  tax::EETaxFilterStruct filter_;
+  tax::EETaxFilterStruct filter_{};
 };
 
 // An employee's tax record of one validity period, with the employee's short

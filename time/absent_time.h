@@ -139,7 +139,7 @@ class EEAbsentTimeFilter {
   absenttime::EEAbsentTimeFilterStruct ToIdl() const { return filter_; }
 
  private:
-  absenttime::EEAbsentTimeFilterStruct filter_;
+  absenttime::EEAbsentTimeFilterStruct filter_{};
 };
 
 // One entry of the report run CreateFromEEAbsentTime: an absence period (by

@@ -54,8 +54,10 @@ class BO : public BoInterface {
   Struct const& Saved() const { return saved_; }
 
  private:
-  Struct value_;
-  Struct saved_;
+  // Value-initialised so that the numeric members of a saved value nobody
+  // has taken yet are zero rather than indeterminate.
+  Struct value_{};
+  Struct saved_{};
 };
 
 }  // namespace base

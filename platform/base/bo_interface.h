@@ -37,7 +37,7 @@ class BoInterface {
   ObjectStruct const& Identity() const { return identity_; }
 
  private:
-  ObjectStruct identity_;
+  ObjectStruct identity_{};
 };
 
 }  // namespace base

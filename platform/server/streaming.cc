@@ -68,7 +68,7 @@ void Streamer::Ended(const std::string& operation, const char* reason) const {
 void Streamer::Interrupt(query::AllCallback_ptr callback, const Fault& fault) {
   switch (fault.kind) {
     case ref::STREAM_SET_EXCEPTION: {
-      query::DatabaseExceptionStruct e;
+      query::DatabaseExceptionStruct e{};
       e.message = fault.message.c_str();
       e.source = L"";
       e.detail = L"";
@@ -76,7 +76,7 @@ void Streamer::Interrupt(query::AllCallback_ptr callback, const Fault& fault) {
       return;
     }
     case ref::STREAM_SET_DOMAIN_EXCEPTION: {
-      com::ostrel::serverbase::applicationexception::DomainExceptionStruct e;
+      com::ostrel::serverbase::applicationexception::DomainExceptionStruct e{};
       e.message = fault.message.c_str();
       e.domainClass = L"";
       e.memberName = L"";

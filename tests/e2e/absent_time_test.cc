@@ -407,7 +407,7 @@ class ScopedSettings {
 TEST_F(AbsentTimes, ReportRunStreamsOneLinePerEntry) {
   EEAbsentTime a = Stored(MarchWeek("EMP-1", "EFK"));
   EEAbsentTime b = Stored(Absence("EMP-2", "C-1", "EFU", VDate(1, 5, 2026), VDate(-1, -1, -1)));
-  absenttime::EauEEAbsentTimeStruct s;
+  absenttime::EauEEAbsentTimeStruct s{};
   s.oidEEAbsentTimeTP = b.GetHistory().GetObjectID().c_str();
   s.reasonOfInterrupt = 5;
   EauEEAbsentTime first, second(s);

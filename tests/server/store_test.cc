@@ -390,7 +390,7 @@ TEST(ServerSorting, ComparesAndOrders) {
   EXPECT_LT(CompareDecimal("abc", "-3"), 0);  // no number first
   EXPECT_TRUE(IsDecimal("-12.50") && IsDecimal("0") && !IsDecimal("1.") && !IsDecimal("1,5"));
 
-  com::ostrel::serverbase::query::SortierungStruct sort;
+  com::ostrel::serverbase::query::SortierungStruct sort{};
   sort.keys.length(1);
   sort.keys[0].key = "size";
   sort.keys[0].direction = com::ostrel::serverbase::query::DESCENDING;
@@ -407,7 +407,7 @@ TEST(ServerSorting, ComparesAndOrders) {
 }
 
 ref::FaultStruct FaultFor(const char* operation, ref::FaultKindEnum kind, int count) {
-  ref::FaultStruct f;
+  ref::FaultStruct f{};
   f.operation = operation;
   f.kind = kind;
   f.message = L"m";
@@ -449,7 +449,7 @@ TEST(ServerCallLog, KeepsArgumentsAsTextAndDropsTheOldest) {
   Record fresh = Make("E-1", "k", "2024-01-01");
   Record stored = fresh;
   stored.root.objectStruct.objectid = "TR-3";
-  com::ostrel::serverbase::query::SortierungStruct sort;
+  com::ostrel::serverbase::query::SortierungStruct sort{};
   sort.keys.length(2);
   sort.keys[0].key = "key";
   sort.keys[0].direction = com::ostrel::serverbase::query::ASCENDING;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,6 +55,8 @@ void ReferenceServer::Start(int port, std::vector<std::string> const& extra_args
   args.insert(args.end(), extra_args.begin(), extra_args.end());
   pid_ = fork();
   if (pid_ == 0) {
+    // A test binary that crashes must not leave its server running.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     dup2(fds[1], 1);
     close(fds[0]);
     close(fds[1]);
@@ -146,7 +149,7 @@ std::vector<Call> CallsOf(std::string const& operation) {
 
 void InjectFault(std::string const& operation, com::ostrel::reference::FaultKindEnum kind,
                  std::wstring const& message, int delay_ms, int count, int minor) {
-  com::ostrel::reference::FaultStruct f;
+  com::ostrel::reference::FaultStruct f{};
   f.operation = operation.c_str();
   f.kind = kind;
   f.message = base::StringConverter::SplitNonBmp(message).c_str();

@@ -56,7 +56,7 @@ TEST(EEAbsentTimeDefaults, NewFilterSelectsAsDocumented) {
 }
 
 TEST(EauEEAbsentTime, TheReasonOfAStructIsNotKept) {
-  absenttime::EauEEAbsentTimeStruct s;
+  absenttime::EauEEAbsentTimeStruct s{};
   s.oidEEAbsentTimeTP = "AT-1-P1";
   s.reasonOfInterrupt = 5;
   EauEEAbsentTime const from_struct(s);

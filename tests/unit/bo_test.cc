@@ -8,7 +8,7 @@ namespace ostrel {
 namespace {
 
 testrecord::TestRecordStruct StoredStruct(char const* oid, char const* internal_valid_from) {
-  testrecord::TestRecordStruct s;
+  testrecord::TestRecordStruct s{};
   s.root.objectStruct.objectid = oid;
   s.root.objectStruct.version = 4;
   s.root.objectStruct.timestamp = "2026-01-02T03:04:05";

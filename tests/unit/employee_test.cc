@@ -231,7 +231,7 @@ TEST(EmployeeAfterCalculate, CarriedErrorsBecomeVExceptions) {
   EXPECT_EQ(e.GetMessage(), L"Sperre für 1001");
   EXPECT_EQ(e.GetCode(), base::VException::kPersistency);
 
-  ae::DomainExceptionStruct d;
+  ae::DomainExceptionStruct d{};
   d.message = L"no date of entry";
   d.domainClass = L"Employee";
   d.memberName = L"dateOfEntry";

@@ -126,7 +126,7 @@ TEST(VCallback, FinishedTwiceNotifiesOnceAndReportsQueuedObjects) {
 
 TEST(VCallback, ServerFailuresAreKeptOrReported) {
   Callback quiet(0);
-  base::DatabaseExceptionStruct db;
+  base::DatabaseExceptionStruct db{};
   db.message = L"table locked";
   db.source = L"db";
   db.detail = L"row 7";
@@ -141,7 +141,7 @@ TEST(VCallback, ServerFailuresAreKeptOrReported) {
   Callback observed(0);
   Recorder rec;
   observed.SetObserver(&rec);
-  base::DomainExceptionStruct de;
+  base::DomainExceptionStruct de{};
   de.message = L"period overlaps";
   observed.setDomainException(de);
   EXPECT_EQ(rec.exceptions, (std::vector<std::wstring>{L"period overlaps"}));

@@ -71,7 +71,7 @@ constexpr char kName[] =
     "com.ostrel.personnel.servantimpl.employee.bankdetails.EEBankDetailsServantImpl";
 
 pbt::ErrorStruct Finding(long code, const wchar_t* message, const char* attribute) {
-  pbt::ErrorStruct e;
+  pbt::ErrorStruct e{};
   e.errorCode = static_cast<CORBA::Long>(code);
   e.message = message;
   e.attributeName = attribute;

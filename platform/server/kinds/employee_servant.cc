@@ -474,7 +474,7 @@ ee::EmployeeAfterCalculateStruct ResultOf(const Employee& e, const Result& r) {
   if (r.error.empty()) {
     out.exception._default();
   } else {
-    ax::DomainExceptionStruct d;
+    ax::DomainExceptionStruct d{};
     d.message = r.error.c_str();
     d.domainClass = L"Employee";
     d.memberName = L"dateOfEntry";
@@ -971,7 +971,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     Table& t = table();
     std::lock_guard<std::mutex> lock(t.mu);
     const Employee& e = Known(t, oidEmployee);
-    auto* out = new ee::ForInitialiseOfInsuranceStruct;
+    auto* out = new ee::ForInitialiseOfInsuranceStruct{};
     out->oidEmployee = oidEmployee;
     out->insolvencyDuty = kInsolvencyDuty.count(e.shortView().oidPCompany.in()) > 0;
     out->eRPaysNISurcharge = e.er_pays_ni_surcharge;

@@ -416,7 +416,7 @@ void Seed(Core& core) {
   for (const SeedEmployment& s : kEmployments) {
     std::optional<ee::EmployeeShortStruct> sv = FindEmployee(core, s.oid);
     if (!sv || dates::IsUnset(sv->dateOfEntry.in())) continue;
-    em::EEEmploymentStruct r;
+    em::EEEmploymentStruct r{};
     r.root = *sv;
     em::EmploymentStruct e{};
     const char* entry = sv->dateOfEntry.in();

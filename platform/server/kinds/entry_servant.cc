@@ -113,7 +113,7 @@ void Take(Member& to, const Member& from) {
 }
 
 bt::TimePeriodStruct From(const std::string& date) {
-  bt::TimePeriodStruct tp;
+  bt::TimePeriodStruct tp{};
   tp.effectiveFrom = date.c_str();
   tp.effectiveUntil = "";
   tp.internalValidFrom = date.c_str();
@@ -446,10 +446,10 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
     sv.journalizedUntil = dates::IsUnset(journalized) ? "" : journalized.c_str();
     sv = AddEmployee(core_, sv, user);
 
-    ms::EEMasterStruct m;
+    ms::EEMasterStruct m{};
     m.root = sv;
     m.history = MasterOf(e, master);
-    em::EEEmploymentStruct r;
+    em::EEEmploymentStruct r{};
     r.root = sv;
     r.employment = EmploymentOf(e, employment);
     CreateEmploymentRecord(core_, user, r);

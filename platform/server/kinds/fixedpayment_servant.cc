@@ -129,7 +129,7 @@ Store::Ordering Ordering(const fp::SortierungStruct& sort) {
 
 fp::EvaFixedPaymentStruct Eva(const fp::FixedPaymentStruct& r) {
   const pay::ValueType v = pay::ValueTypeOf(r.root.oidValueType.in());
-  fp::EvaFixedPaymentStruct e;
+  fp::EvaFixedPaymentStruct e{};
   e.vTypeKey = static_cast<CORBA::Long>(v.number);
   e.description = v.description.c_str();
   e.timePeriod = r.history.timePeriod;

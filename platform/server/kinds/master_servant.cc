@@ -387,7 +387,7 @@ const SeedMaster kMasters[] = {
 const CORBA::Octet kPhoto[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0x00, 0xff};
 
 ms::EEMasterStruct SeedRecord(const ee::EmployeeShortStruct& sv, const SeedMaster& s) {
-  ms::EEMasterStruct r;
+  ms::EEMasterStruct r{};
   r.root = sv;
   ms::MasterStruct m{};
   const std::string entry = sv.dateOfEntry.in();
@@ -606,7 +606,7 @@ class MasterServantImpl
                                           const char* effective, const char* valid) override {
     Enter(token, "getDEUEVAddress", {Arg(oidEmployee), Arg(effective), Arg(valid)});
     const ms::MasterStruct m = store_.GetAt(oidEmployee, effective, valid).history;
-    auto* a = new ms::DEUEVAddressStruct;
+    auto* a = new ms::DEUEVAddressStruct{};
     a->surname = m.surname;
     a->firstname = m.firstname;
     a->street = m.street;

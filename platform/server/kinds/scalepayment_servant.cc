@@ -206,7 +206,7 @@ sp::ScalePaymentDevelopmentStruct Development(const sp::ScalePaymentStruct& r) {
   const std::string oid_group = tp.oidPayScaleGroup.in();
   const PayScale* scale = FindPayScale(oid_pay_scale);
   const Group* group = FindGroup(oid_group);
-  sp::ScalePaymentDevelopmentStruct d;
+  sp::ScalePaymentDevelopmentStruct d{};
   d.personnelnumber = e.personnelNumber;
   d.name = (std::wstring(e.surname.in()) + L", " + e.firstname.in()).c_str();
   d.payScaleKey = scale ? scale->key : Widen(oid_pay_scale).c_str();
