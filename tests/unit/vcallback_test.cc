@@ -24,6 +24,7 @@ testrecord::TestRecordSeq Batch(unsigned int n, unsigned int first = 0) {
   testrecord::TestRecordSeq seq;
   seq.length(n);
   for (unsigned int i = 0; i < n; ++i) {
+    seq[i] = testrecord::TestRecordStruct{};  // length() leaves the numbers indeterminate
     seq[i].root.objectStruct.objectid = ("TR-" + std::to_string(first + i)).c_str();
   }
   return seq;

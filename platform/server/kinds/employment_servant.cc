@@ -64,6 +64,7 @@
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
+#include "sequences.h"
 #include "sorting.h"
 #include "text.h"
 
@@ -145,11 +146,10 @@ std::string Percent(double p) {
 bt::ErrorSeq Findings(const em::EmploymentStruct& e) {
   bt::ErrorSeq out;
   auto add = [&out](CORBA::Long code, const std::string& message, const char* member) {
-    const CORBA::ULong n = out.length();
-    out.length(n + 1);
-    out[n].errorCode = code;
-    out[n].message = Widen(message).c_str();
-    out[n].attributeName = member;
+    auto& f = ostrel::server::AppendNew(out);
+    f.errorCode = code;
+    f.message = Widen(message).c_str();
+    f.attributeName = member;
   };
   const std::string start = e.probationStart.in();
   const std::string end = e.probationEnd.in();
@@ -437,7 +437,8 @@ void Seed(Core& core) {
     e.typeOfEmployment = em::TYPE_OF_EMPLOYMENT_FULL_TIME;
     e.typeOfEarnedIncom = em::TYPE_OF_EARNED_INCOME_MONTHLY;
     if (std::string(s.oid) == "EMP-2") {
-      e.partCostCenters.length(2);
+      ostrel::server::AppendNew(e.partCostCenters);
+      ostrel::server::AppendNew(e.partCostCenters);
       e.partCostCenters[0].oidCostCenter = "CC-200";
       e.partCostCenters[0].percentage = "60.00";
       e.partCostCenters[1].oidCostCenter = "CC-210";

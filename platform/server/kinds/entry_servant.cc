@@ -49,6 +49,7 @@
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
+#include "sequences.h"
 #include "text.h"
 
 namespace ostrel::server {
@@ -312,9 +313,7 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
           (!dates::IsUnset(dateOfBirth) && std::string(dateOfBirth) != s.date_of_birth)) {
         continue;
       }
-      const CORBA::ULong n = seq->length();
-      seq->length(n + 1);
-      en::MigrationEmployeeStruct& m = (*seq)[n];
+      en::MigrationEmployeeStruct& m = ostrel::server::AppendNew(*seq);
       m.pCompanyKey = s.company_key;
       m.personnelNumber = s.personnel_number;
       m.firstName = s.first_name;
@@ -355,11 +354,10 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
     e->pCompanyKeyOfMigration = s->company_key;
     e->personnelnumberOfMigration = s->personnel_number;
     auto finding = [e](CORBA::Long code, const std::string& message, const char* member) {
-      const CORBA::ULong n = e->errors.length();
-      e->errors.length(n + 1);
-      e->errors[n].errorCode = code;
-      e->errors[n].message = Widen(message).c_str();
-      e->errors[n].attributeName = member;
+      auto& f = ostrel::server::AppendNew(e->errors);
+      f.errorCode = code;
+      f.message = Widen(message).c_str();
+      f.attributeName = member;
     };
     if (*s->date_of_birth == '\0') {
       finding(10, "the migration source has no date of birth", "dateOfBirth");

@@ -54,6 +54,7 @@
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
+#include "sequences.h"
 #include "sorting.h"
 #include "text.h"
 
@@ -437,14 +438,14 @@ void Seed(Core& core) {
       r.history.photo.length(sizeof kPhoto);
       std::copy(std::begin(kPhoto), std::end(kPhoto), r.history.photo.get_buffer());
       r.history.memo = "works council";
-      r.contacts.length(1);
+      ostrel::server::AppendNew(r.contacts);
       r.contacts[0].contact.contactDate = "2024-02-12";
       r.contacts[0].contact.contactPerson = L"Personalabteilung";
       r.contacts[0].contact.subject = L"Elternzeit";
       r.contacts[0].contact.text = L"Antrag besprochen";
       r.contacts[0].taskReminderDate = "2024-03-01";
       r.contacts[0].createTaskReminder = true;
-      r.notes.length(1);
+      ostrel::server::AppendNew(r.notes);
       r.notes[0].note.noteDate = "2024-01-15";
       r.notes[0].note.subject = L"Schlüssel";
       r.notes[0].note.text = L"Generalschlüssel ausgehändigt";

@@ -36,6 +36,7 @@
 #include "employees.h"
 #include "record_layout.h"
 #include "record_store.h"
+#include "sequences.h"
 #include "sorting.h"
 #include "text.h"
 
@@ -78,11 +79,10 @@ inline bool Matches(const Criteria& c, const emp::EmployeeShortStruct& e) {
 // Appends one finding to a record's error list.
 inline void AddFinding(pbt::ErrorSeq& errors, CORBA::Long code, const std::wstring& message,
                        const char* attribute) {
-  const CORBA::ULong n = errors.length();
-  errors.length(n + 1);
-  errors[n].errorCode = code;
-  errors[n].message = message.c_str();
-  errors[n].attributeName = attribute;
+  auto& e = ostrel::server::AppendNew(errors);
+  e.errorCode = code;
+  e.message = message.c_str();
+  e.attributeName = attribute;
 }
 
 // A filter sequence as a predicate: any filter may match; no filter
