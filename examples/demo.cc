@@ -1,105 +1,300 @@
-// A walk through real record operations against the application server named
-// by OSTREL_SERVER: login, create, update, a new period, the lists and
-// histories, a streamed list, a refused change, delete and restore.
+// A walk through the record kinds against the application server named by
+// OSTREL_SERVER, logged in as OSTREL_USER / OSTREL_PASSWORD: search the
+// employees of a company, read one's master data, enter an absent time, a
+// bank account, a fixed payment and variable payments in bulk, stream a list
+// through a callback object, and watch a stale copy being refused.
+//
+// Every list result and callback object goes straight into TakeOwnership, so
+// nothing here is freed by hand.
+#include <chrono>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "employee/employee.h"
+#include "employee/master.h"
 #include "ostrel.h"
+#include "ownership.h"
+#include "pay/bank_details.h"
+#include "pay/fixed_payment.h"
+#include "pay/var_payment.h"
 #include "string_converter.h"
-#include "test_record.h"
+#include "time/absent_time.h"
 
 namespace {
 
-using ostrel::TestRecord;
-using ostrel::TestRecordFilter;
+using ostrel::TakeOwnership;
+using ostrel::base::Sortierung;
 using ostrel::base::StringConverter;
 using ostrel::base::VDate;
 using ostrel::base::VException;
 using ostrel::base::VFixed;
 
-void Show(char const* what, TestRecord const& r) {
-  std::cout << what << ": " << r.GetObjectid() << " v" << r.GetVersion() << " key "
-            << r.GetRoot().GetKey() << ", amount " << r.GetHistory().GetAmount().ToIdl()
-            << ", valid " << r.GetInternalValidFrom().c_str() << " - " << r.GetValidUntil().c_str()
-            << ", note " << StringConverter::Convert(r.GetHistory().GetNote()) << "\n";
+// The names come as wide text; the terminal wants UTF-8.
+std::string U8(std::wstring const& w) { return StringConverter::Convert(w); }
+
+// Unset dates show as "-".
+std::string Date(VDate const& d) { return d.IsValid() ? d.c_str() : "-"; }
+
+std::string Name(ostrel::EmployeeShort const& e) {
+  return std::to_string(e.GetPersonnelNumber()) + " " + U8(e.GetSurname()) + ", " +
+         U8(e.GetFirstname());
+}
+
+void SearchEmployees() {
+  ostrel::EmployeeFilter company;
+  company.SetOidPCompany("C-1");  // active employees only: a new filter lists those
+  std::vector<ostrel::EmployeeFilter*> filters{&company};
+  Sortierung by_surname;
+  by_surname.AddKey("surname");
+  auto rows = TakeOwnership(ostrel::Employee::GetEmployees(&filters, by_surname));
+  std::cout << "active employees of company C-1, by surname: " << rows.size() << "\n";
+  for (auto const& row : rows) {
+    ostrel::EmployeeShort e = row->GetEe().GetEeShort();
+    std::cout << "  " << e.GetObjectid() << "  " << Name(e) << ", entered "
+              << Date(e.GetDateOfEntry()) << ", journalized until " << Date(e.GetJournalizedUntil())
+              << "\n";
+  }
+}
+
+void ShowMasterData(std::string const& oid_employee) {
+  // Empty dates: the period in force today, as known today.
+  ostrel::EEMaster m = ostrel::EEMaster::GetObjectFromObjectId(oid_employee, VDate(), VDate());
+  ostrel::Master h = m.GetHistory();
+  std::cout << "master data of " << oid_employee << ": " << h.GetTitle() << " "
+            << U8(h.GetFirstname()) << " " << U8(h.GetSurname()) << ", born "
+            << Date(h.GetDateOfBirth()) << ", " << h.GetStreet() << " " << h.GetStreetNumber()
+            << ", " << h.GetPostalCode() << " " << h.GetDomicile() << " (valid from "
+            << Date(m.GetInternalValidFrom()) << ")\n";
+}
+
+void ShowAbsence(char const* what, ostrel::EEAbsentTime const& a) {
+  ostrel::EEAbsentTimeTP tp = a.GetHistory();
+  std::cout << what << a.GetObjectid() << " v" << a.GetVersion() << ": "
+            << a.GetRoot().GetOidAbsentTime() << " " << Date(tp.GetEffectiveFrom()) << " - "
+            << Date(tp.GetEffectiveUntil()) << ", " << tp.GetNumberOfWorkingHours().ToIdl()
+            << " working hours, valid " << Date(a.GetInternalValidFrom()) << " - "
+            << Date(a.GetValidUntil()) << "\n";
+}
+
+void SetUntil(ostrel::EEAbsentTime& a, VDate const& until) {
+  ostrel::EEAbsentTimeTP tp = a.GetHistory();
+  tp.SetEffectiveUntil(until);
+  a.SetHistory(tp);
+}
+
+// Enters a week of leave, corrects it, lists it back and shows its history.
+// Returns the stored absence for the stale-copy step.
+ostrel::EEAbsentTime EnterAbsentTime() {
+  ostrel::EEAbsentTime leave;
+  ostrel::EEAbsentTimeRoot root = leave.GetRoot();
+  ostrel::EmployeeShort e = root.GetEmployeeShort();
+  e.SetObjectid("EMP-1");
+  e.SetOidPCompany("C-1");
+  root.SetEmployeeShort(e);
+  root.SetOidAbsentTime("URL");
+  leave.SetRoot(root);
+  ostrel::EEAbsentTimeTP tp = leave.GetHistory();
+  tp.SetEffectiveFrom(VDate(2, 2, 2026));  // months count from 0: 2 March 2026
+  leave.SetHistory(tp);
+  SetUntil(leave, VDate(6, 2, 2026));
+  leave.SetValidFrom(VDate(2, 2, 2026));
+  leave.Commit();
+  ShowAbsence("absent time entered: ", leave);
+
+  // One more day: the stored period changes and the version goes up.
+  SetUntil(leave, VDate(9, 2, 2026));
+  leave.Commit();
+  ShowAbsence("absent time changed: ", leave);
+
+  ostrel::EEAbsentTimeFilter of_1001;
+  of_1001.SetOidPCompany("C-1");
+  of_1001.SetPnr(1001);
+  std::vector<ostrel::EEAbsentTimeFilter*> filters{&of_1001};
+  auto listed = TakeOwnership(ostrel::EEAbsentTime::GetActiveEEAbsentTimes(&filters, Sortierung()));
+  std::cout << "absent times of 1001 in C-1: " << listed.size() << "\n";
+  for (auto const& a : listed) ShowAbsence("  ", *a);
+
+  auto history =
+      TakeOwnership(ostrel::EEAbsentTime::GetAllEEAbsentTimesHistory(leave.GetObjectid()));
+  std::cout << "history of " << leave.GetObjectid() << ", every period stored: " << history.size()
+            << "\n";
+  for (auto const& a : history) ShowAbsence("  ", *a);
+  return leave;
+}
+
+void AddBankAccount() {
+  ostrel::EEBankDetails account;
+  ostrel::BankDetailsRoot root = account.GetRoot();
+  ostrel::EmployeeShort e = root.GetRoot();
+  e.SetObjectid("EMP-2");
+  root.SetEmployeeShort(e);
+  account.SetRoot(root);
+  ostrel::BankDetailsTP tp = account.GetHistory();
+  ostrel::personnel::BankAccount bank = tp.GetBankAccount();
+  bank.SetIban("DE02120300000000202051");
+  bank.SetOidBank("BANK-DE");
+  tp.SetBankAccount(bank);
+  tp.SetOwnerOfAccount("Anna-Lena Schaefer");
+  account.SetHistory(tp);
+  account.SetValidFrom(VDate(1, 0, 2024));
+  account.Commit();
+  auto findings = TakeOwnership(account.GetErrors());
+  std::cout << "bank account " << account.GetObjectid() << " of "
+            << Name(account.GetRoot().GetRoot()) << ": IBAN "
+            << account.GetHistory().GetBankAccount().GetIban() << ", ranking "
+            << account.GetHistory().GetRankingNumber() << ", " << findings.size() << " findings\n";
+  for (auto const& f : findings) {
+    std::cout << "  finding " << f->GetErrorCode() << " on " << f->GetAttributeName() << ": "
+              << U8(f->GetMessage()) << "\n";
+  }
+}
+
+void SetSalary(ostrel::FixedPayment& p, char const* amount) {
+  ostrel::FixedPaymentTP tp = p.GetHistory();
+  tp.SetFactor1(VFixed(amount));
+  tp.SetFactor2(VFixed(1));
+  tp.SetResult(VFixed(amount));
+  p.SetHistory(tp);
+}
+
+// A base salary from March 2024 and a raise from July: a new valid-from date
+// adds a period instead of overwriting the first.
+void EnterFixedPayment() {
+  ostrel::FixedPayment salary;
+  ostrel::FixedPaymentRoot root = salary.GetRoot();
+  ostrel::EmployeeShort e = root.GetEmployeeShort();
+  e.SetObjectid("EMP-1");
+  root.SetEmployeeShort(e);
+  root.SetOidValueType("VT-1000");  // base salary
+  salary.SetRoot(root);
+  SetSalary(salary, "4250.00");
+  salary.SetEffectiveFrom(VDate(1, 2, 2024));
+  salary.SetValidFrom(VDate(1, 2, 2024));
+  salary.Commit();
+  SetSalary(salary, "4400.00");
+  salary.SetEffectiveFrom(VDate(1, 6, 2024));
+  salary.SetValidFrom(VDate(1, 6, 2024));
+  salary.Commit();
+  auto periods =
+      TakeOwnership(ostrel::FixedPayment::GetAllFixedPaymentHistory(salary.GetObjectid()));
+  std::cout << "fixed payment " << salary.GetObjectid() << " of EMP-1 v" << salary.GetVersion()
+            << ", " << periods.size() << " periods\n";
+
+  // The evaluation view: what payroll works with, by the employee's id.
+  auto rows = TakeOwnership(ostrel::FixedPayment::GetEvaAllFixedPaymentHistory("EMP-1"));
+  for (auto const& r : rows) {
+    ostrel::personnel::TimePeriod period = r->GetTimePeriod();
+    std::cout << "  " << r->GetVTypeKey() << " " << r->GetDescription() << ": "
+              << r->GetFactor1().ToIdl() << " x " << r->GetFactor2().ToIdl() << " = "
+              << r->GetResult().ToIdl() << ", valid " << Date(period.GetInternalValidFrom())
+              << " - " << Date(period.GetValidUntil()) << "\n";
+  }
+}
+
+ostrel::VarPayment MarchPayment(std::string const& oid_employee, std::string const& value_type,
+                                char const* factor1) {
+  ostrel::VarPayment p;
+  ostrel::VarPaymentRoot root = p.GetVarPaymentRoot();
+  ostrel::EmployeeShort e = root.GetRoot();
+  e.SetObjectid(oid_employee);
+  e.SetOidPCompany("C-1");
+  root.SetEmployeeShort(e);
+  root.SetOidValueType(value_type);
+  p.SetVarPaymentRoot(root);
+  ostrel::VarPaymentTP tp = p.GetVarPaymentTP();
+  tp.SetFactor1(VFixed(factor1));
+  p.SetVarPaymentTP(tp);
+  p.SetEffectiveFrom(VDate(1, 2, 2024));
+  p.SetEffectiveUntil(VDate(31, 2, 2024));
+  p.SetValidFrom(VDate(1, 2, 2024));
+  return p;
+}
+
+void ShowVarPayment(ostrel::VarPayment const& p) {
+  ostrel::VarPaymentTP tp = p.GetVarPaymentTP();
+  std::cout << "  " << p.GetObjectid() << " " << Name(p.GetVarPaymentRoot().GetRoot()) << ", "
+            << p.GetVarPaymentRoot().GetOidValueType() << ": " << tp.GetFactor1().ToIdl() << " x "
+            << tp.GetFactor2().ToIdl() << " = " << tp.GetResult().ToIdl() << "\n";
+}
+
+// March's overtime and shift premiums of two employees, entered in one call.
+void EnterVarPayments() {
+  ostrel::VarPayment overtime1 = MarchPayment("EMP-1", "VT-1100", "12");
+  ostrel::VarPayment overtime2 = MarchPayment("EMP-2", "VT-1100", "7.5");
+  ostrel::VarPayment shifts = MarchPayment("EMP-2", "VT-3100", "4");
+  std::vector<ostrel::VarPayment*> entries{&overtime1, &overtime2, &shifts};
+  // All or nothing: one bad entry stores none of them.
+  auto created = TakeOwnership(ostrel::VarPayment::CreateVarPayments(&entries, "C-1"));
+  std::cout << "variable payments entered in one call: " << created.size() << "\n";
+
+  // The evaluated list fills in the value types' rates and the results.
+  std::vector<ostrel::VarPaymentFilter*> all;
+  auto evaluated =
+      TakeOwnership(ostrel::VarPayment::GetActiveVarPaymentsEvaluated(&all, Sortierung(), "C-1"));
+  for (auto const& p : evaluated) ShowVarPayment(*p);
+}
+
+// Long lists come in batches: the server calls back into this process.
+void StreamMasterData(std::string const& oid_company) {
+  std::vector<ostrel::EEMasterFilter*> all;
+  Sortierung by_pnr;
+  by_pnr.AddKey("personnelNumber");
+  ostrel::OwnedCallback<ostrel::EEMaster::Callback> stream =
+      TakeOwnership(ostrel::EEMaster::GetActiveMasterCB(oid_company, &all, by_pnr, 0));
+  if (!stream->WaitForEnd(std::chrono::seconds(10))) {
+    std::cout << "the stream did not end within 10 s\n";
+    return;
+  }
+  if (VException const* failure = stream->GetException()) throw *failure;
+  unsigned int batches = 0, size = 0;
+  while (stream->TakeBatchSize(&size)) ++batches;
+  auto received = TakeOwnership(stream->TakeAll());
+  std::cout << "master data of company " << oid_company << " streamed: " << stream->GetReceived()
+            << " records in " << batches << " batch(es)\n";
+  for (auto const& m : received) {
+    std::cout << "  " << Name(m->GetRoot()) << ", born " << Date(m->GetHistory().GetDateOfBirth())
+              << ", " << m->GetHistory().GetDomicile() << "\n";
+  }
+}
+
+// Two copies of one record: the one that commits second is out of date.
+void CommitStaleCopy(ostrel::EEAbsentTime& leave) {
+  ostrel::EEAbsentTime stale = leave;
+  SetUntil(leave, VDate(10, 2, 2026));
+  leave.Commit();
+  SetUntil(stale, VDate(13, 2, 2026));
+  try {
+    stale.Commit();
+    std::cout << "stale copy was accepted, which it should not be\n";
+  } catch (VException const& e) {
+    std::cout << "stale copy refused (" << U8(e.GetSource()) << "): " << e.what() << "\n";
+    ShowAbsence("  the copy is back at its saved value: ", stale);
+  }
 }
 
 }  // namespace
 
 int main() {
   try {
-    auto* runtime = ostrel::base::Ostrel::Instance();
+    ostrel::base::Ostrel* runtime = ostrel::base::Ostrel::Instance();
     runtime->Login();
-    std::cout << "logged in as " << StringConverter::Convert(runtime->Config().user) << "\n";
+    std::cout << "logged in as " << U8(runtime->Config().user) << " at " << runtime->Config().host
+              << ":" << runtime->Config().port << "\n\n";
 
-    TestRecord r;
-    auto root = r.GetRoot();
-    root.SetOidEmployee("EMP-1");
-    root.SetOidPCompany("C-1");
-    root.SetPersonnelNumber(1001);
-    root.SetSurname(L"Özdemir");
-    root.SetKey("travel");
-    r.SetRoot(root);
-    auto tp = r.GetHistory();
-    tp.SetAmount(VFixed("120.50"));
-    tp.SetNote(L"Fraktur \U0001D518 and a card \U0001F0A1");
-    r.SetHistory(tp);
-    r.SetValidFrom(VDate(1, 0, 2026));
-    r.CommitThreeWay();
-    Show("created", r);
+    SearchEmployees();
+    ShowMasterData("EMP-1");
+    std::cout << "\n";
+    ostrel::EEAbsentTime leave = EnterAbsentTime();
+    std::cout << "\n";
+    AddBankAccount();
+    EnterFixedPayment();
+    std::cout << "\n";
+    EnterVarPayments();
+    StreamMasterData("C-2");
+    std::cout << "\n";
+    CommitStaleCopy(leave);
 
-    tp = r.GetHistory();
-    tp.SetAmount(tp.GetAmount() + VFixed("0.25"));
-    r.SetHistory(tp);
-    r.CommitThreeWay();
-    Show("updated", r);
-
-    r.SetValidFrom(VDate(1, 6, 2026));
-    tp = r.GetHistory();
-    tp.SetAmount(VFixed("130"));
-    r.SetHistory(tp);
-    r.CommitThreeWay();
-    Show("new period", r);
-
-    std::unique_ptr<std::vector<TestRecord*>, void (*)(std::vector<TestRecord*>*)> history(
-        TestRecord::GetAllTestRecordsHistory(r.GetObjectid()), &ostrel::DeleteAll<TestRecord>);
-    for (TestRecord* p : *history) Show("  history", *p);
-
-    for (int i = 0; i < 4; ++i) {
-      TestRecord more;
-      auto more_root = more.GetRoot();
-      more_root.SetOidEmployee("EMP-2");
-      more_root.SetOidPCompany("C-1");
-      more_root.SetKey("bulk-" + std::to_string(i));
-      more.SetRoot(more_root);
-      more.Commit();
-    }
-    TestRecordFilter company;
-    company.SetOidPCompany("C-1");
-    std::vector<TestRecordFilter*> filters{&company};
-    std::unique_ptr<TestRecord::Callback> stream(
-        TestRecord::GetActiveTestRecordCB(&filters, ostrel::base::Sortierung(), 0));
-    stream->WaitForEnd(std::chrono::seconds(10));
-    std::cout << "streamed " << stream->GetReceived() << " records of company C-1\n";
-
-    TestRecord stale = r;
-    r.CommitThreeWay();
-    tp = stale.GetHistory();
-    tp.SetAmount(VFixed("1"));
-    stale.SetHistory(tp);
-    try {
-      stale.CommitThreeWay();
-    } catch (VException const& e) {
-      std::cout << "refused as expected: " << e.what() << "\n";
-      Show("  left at its saved value", stale);
-    }
-
-    r.Delete();
-    std::cout << "deleted " << r.GetObjectid() << "\n";
-    r.RestoreTestRecord();
-    std::cout << "restored " << r.GetObjectid() << "\n";
     runtime->Logout();
     return 0;
   } catch (VException const& e) {

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds everything and runs the demo: the reference application server and a
-# client that walks through real record operations over IIOP.
+# Builds the library, the reference server and the demo, starts the server
+# and runs the demo client: real record operations over IIOP on 127.0.0.1.
+# The server streams in batches of two so that the streamed list shows its
+# batches.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_BUILD_EXAMPLES=ON \
+  >/dev/null
+cmake --build "$build" -j"$(nproc)" --target demo reference_server
 
 out=$(mktemp)
-"$build"/platform/server/reference_server --port 0 >"$out" &
+"$build"/platform/server/reference_server --port 0 --batch-size 2 --quiet >"$out" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$out"' EXIT
 for _ in $(seq 100); do grep -q '^PORT ' "$out" && break; sleep 0.1; done
