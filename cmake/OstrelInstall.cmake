@@ -39,6 +39,15 @@ install(FILES ${PROJECT_BINARY_DIR}/EmployeeObjectsConfig.cmake
               ${PROJECT_BINARY_DIR}/EmployeeObjectsConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/EmployeeObjects)
 
+# The pkg-config file finds the prefix from where it lies, so that it stays
+# right for `cmake --install --prefix <dir>` and for a moved tree.
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(ostrel_pc_prefix "${CMAKE_INSTALL_PREFIX}")
+else()
+  file(RELATIVE_PATH ostrel_pc_up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+  string(REGEX REPLACE "/$" "" ostrel_pc_up "${ostrel_pc_up}")
+  set(ostrel_pc_prefix "\${pcfiledir}/${ostrel_pc_up}")
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/employeeobjects.pc.in
                ${PROJECT_BINARY_DIR}/employeeobjects.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/employeeobjects.pc
