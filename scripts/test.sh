@@ -4,21 +4,24 @@
 # PID.
 #   scripts/test.sh           release build, all tests
 #   scripts/test.sh asan      AddressSanitizer + UndefinedBehaviorSanitizer
-#   scripts/test.sh tsan      ThreadSanitizer, callback tests only
+#   scripts/test.sh tsan      ThreadSanitizer: callback, load and fault tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 mode=${1:-release}
+targets=()
 case "$mode" in
   release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo); build=${BUILD_DIR:-build}; filter=() ;;
   asan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=address,undefined
                -DOSTREL_BUILD_BENCH=OFF); build=build-asan; filter=()
         export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ;;
   tsan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=thread -DOSTREL_BUILD_BENCH=OFF
-               -DOSTREL_BUILD_EXAMPLES=OFF); build=build-tsan; filter=(-R 'vcallback|callback_stream')
+               -DOSTREL_BUILD_EXAMPLES=OFF); build=build-tsan
+        targets=(--target reference_server vcallback_test callback_stream_test load_test runtime_test)
+        filter=(-R 'VCallback|callback_stream|load_test|runtime_test')
         export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" ;;
   *) echo "usage: $0 [release|asan|tsan]" >&2; exit 2 ;;
 esac
 cmake -S . -B "$build" -G Ninja "${flags[@]}" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "${filter[@]}"
