@@ -84,9 +84,14 @@ class Remote {
   // Servant look-up and narrowing. A reference that does not narrow raises
   // OBJECT_NOT_EXIST, like a servant that is not there.
   static Servant_var Access() {
-    CORBA::Object_var obj = base::Ostrel::Instance()->GetServant(Service::kName);
+    base::Ostrel* ostrel = base::Ostrel::Instance();
+    CORBA::Object_var obj = ostrel->GetServant(Service::kName);
     Servant_var servant = Servant::_narrow(obj.in());
     if (CORBA::is_nil(servant.in())) throw CORBA::OBJECT_NOT_EXIST(0, CORBA::COMPLETED_NO);
+    // Narrowing a plain reference builds a new typed proxy each time; once
+    // the cache holds the typed one, narrowing it is a local cast.
+    CORBA::Object_ptr typed = servant.in();
+    if (typed != obj.in()) ostrel->KeepServant(Service::kName, obj.in(), typed);
     return servant;
   }
 

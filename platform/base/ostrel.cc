@@ -171,6 +171,15 @@ CORBA::Object_ptr Ostrel::GetServant(char const* name) {
   return CORBA::Object::_duplicate(it->second.in());
 }
 
+void Ostrel::KeepServant(char const* name, CORBA::Object_ptr looked_up,
+                         CORBA::Object_ptr narrowed) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto it = servants_.find(name);
+  if (it != servants_.end() && it->second.in() == looked_up) {
+    it->second = CORBA::Object::_duplicate(narrowed);
+  }
+}
+
 void Ostrel::Login() { Login(config_.user, config_.password); }
 
 void Ostrel::Login(std::wstring const& user, std::wstring const& password) {

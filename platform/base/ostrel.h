@@ -79,6 +79,11 @@ class Ostrel {
   CORBA::ORB_ptr Orb() const { return orb_.in(); }
   RuntimeConfig const& Config() const { return config_; }
 
+  // Replaces the cached reference `looked_up` of servant `name` by `narrowed`,
+  // the same object narrowed to its interface, so that later look-ups need
+  // not build a new typed proxy. No effect once the cache has moved on.
+  void KeepServant(char const* name, CORBA::Object_ptr looked_up, CORBA::Object_ptr narrowed);
+
   // Points the runtime at another server (tests, tools); forgets cached
   // servant references and the token.
   void SetEndpoint(std::string const& host, int port);
