@@ -11,7 +11,7 @@ scripts/deps.sh
 mode=${1:-release}
 targets=()
 case "$mode" in
-  release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo); build=${BUILD_DIR:-build}; filter=() ;;
+  release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_BUILD_BENCH=ON); build=${BUILD_DIR:-build}; filter=() ;;
   asan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=address,undefined
                -DOSTREL_BUILD_BENCH=OFF); build=build-asan; filter=()
         export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ;;
