@@ -83,16 +83,3 @@ BENCHMARK(BM_List1000_RawStub)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace ostrel
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  ostrel::testing::ReferenceServer server;
-  server.Start();
-  ostrel::base::Ostrel::Instance()->SetEndpoint("127.0.0.1", server.Port());
-  ostrel::base::Ostrel::Instance()->Login(L"bench", L"bench");
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  ostrel::base::Ostrel::Instance()->Logout();
-  server.Stop();
-  return 0;
-}
