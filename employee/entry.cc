@@ -239,7 +239,7 @@ Entry Entry::GetMigrationEmployee(std::string const& migrationPCompanyKey,
         return s->getMigrationEmployee(t, k.c_str(), n.c_str(), c.c_str());
       },
       migrationPCompanyKey, migrationPersonnelNumber, targetPCompanyKey);
-  Value() = r.in();
+  SetValue(r.in());
   SetObjectStruct(Value().objectStruct);
   MakeBoCopy();
   return Entry(r.in());

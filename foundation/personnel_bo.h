@@ -116,7 +116,7 @@ class PersonnelBO : public base::BO<Struct> {
   // Makes `s` the current and saved value and registers its root identity:
   // the state after a successful Commit or after reading from the server.
   void TakeOver(Struct const& s) {
-    Value() = s;
+    this->SetValue(s);
     this->SetObjectStruct(Layout::RootIdentity(Value()));
     MakeBoCopy();
   }

@@ -816,7 +816,7 @@ void EEInsurance::GetMigrationEmployee() {
     return s->getMigrationEmployee(t, ToIdl());
   });
   // Not TakeOver: the object stays as new as it was.
-  Value() = result.in();
+  SetValue(result.in());
   MakeBoCopy();
 }
 

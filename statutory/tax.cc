@@ -303,7 +303,7 @@ void EETax::GetMigrationEmployee() {
     return s->getMigrationEmployee(t, ToIdl());
   });
   // Not TakeOver: the object stays as new as it was.
-  Value() = result.in();
+  SetValue(result.in());
   MakeBoCopy();
 }
 

@@ -2,6 +2,8 @@
 #ifndef OSTREL_BASE_BO_H_
 #define OSTREL_BASE_BO_H_
 
+#include <memory>
+
 #include "bo_interface.h"
 
 namespace ostrel {
@@ -18,9 +20,10 @@ class BO : public BoInterface {
  public:
   using StructType = Struct;
 
-  BO() = default;
-  explicit BO(Struct const& s) : value_(s) {}
-  BO(BO const& o) : BoInterface(o), value_(o.ToIdl()) {}
+  BO() : value_(DefaultValue()), saved_(value_) {}
+  explicit BO(Struct const& s) : value_(std::make_shared<Struct>(s)), saved_(DefaultValue()) {}
+  BO(BO const& o)
+      : BoInterface(o), value_(std::make_shared<Struct>(o.ToIdl())), saved_(DefaultValue()) {}
   BO& operator=(BO const& o) {
     if (this != &o) {
       BoInterface::operator=(o);
@@ -32,7 +35,7 @@ class BO : public BoInterface {
   ~BO() override = default;
 
   // A copy of the current value.
-  virtual Struct ToIdl() const { return value_; }
+  virtual Struct ToIdl() const { return *value_; }
 
   // False for a null pointer; otherwise whether both object ids are equal.
   virtual bool IsEqual(BO const& o) const {
@@ -49,15 +52,32 @@ class BO : public BoInterface {
 
   void MakeBoCopy() override { saved_ = value_; }
 
-  Struct& Value() { return value_; }
-  Struct const& Value() const { return value_; }
-  Struct const& Saved() const { return saved_; }
+  // Write access. A struct shared with the saved value or with another
+  // object is copied first, so a write never shows anywhere else. A
+  // reference taken here is invalid after MakeBoCopy(), ResetBo() or an
+  // assignment to this object.
+  Struct& Value() {
+    if (value_.use_count() > 1) value_ = std::make_shared<Struct>(*value_);
+    return *value_;
+  }
+  Struct const& Value() const { return *value_; }
+  Struct const& Saved() const { return *saved_; }
+  // Replaces the current value without first copying the old one.
+  void SetValue(Struct const& s) { value_ = std::make_shared<Struct>(s); }
 
  private:
-  // Value-initialised so that the numeric members of a saved value nobody
-  // has taken yet are zero rather than indeterminate.
-  Struct value_{};
-  Struct saved_{};
+  // One value-initialised struct per type, shared by every object that has
+  // not written yet: its numbers and flags are zero, not indeterminate.
+  static std::shared_ptr<Struct> const& DefaultValue() {
+    static std::shared_ptr<Struct> const empty = std::make_shared<Struct>();
+    return empty;
+  }
+
+  // The current and the saved value share one immutable struct until the
+  // current one is written, so a record read from the server and not
+  // changed costs one copy of its struct, not two.
+  std::shared_ptr<Struct> value_;
+  std::shared_ptr<Struct> saved_;
 };
 
 }  // namespace base

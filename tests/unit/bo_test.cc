@@ -93,6 +93,29 @@ TEST(PersonnelRecord, AssignmentTakesSavedValueValidFromAndRemoveNew) {
   EXPECT_EQ(other.GetHistory().GetAmount().ToIdl(), "12.50");
 }
 
+// Assigned objects and an object's saved value share their struct until one
+// of them is written; no write may show through to the others.
+TEST(PersonnelRecord, WritesNeverShowInAssignedObjectsOrSavedValues) {
+  TestRecord a(StoredStruct("TR-9", "2026-03-01"));
+  TestRecord b;
+  b = a;
+  b.SetHistory(WithAmount(b, "2.00"));
+  EXPECT_EQ(a.GetHistory().GetAmount().ToIdl(), "12.50");
+  a.SetHistory(WithAmount(a, "3.00"));
+  EXPECT_EQ(b.GetHistory().GetAmount().ToIdl(), "2.00");
+  a.ResetBo();
+  b.ResetBo();
+  EXPECT_EQ(a.GetHistory().GetAmount().ToIdl(), "12.50");
+  EXPECT_EQ(b.GetHistory().GetAmount().ToIdl(), "12.50");
+
+  // Two defaults start from one shared empty value; each writes its own.
+  TestRecord x, y;
+  x.SetObjectid("TR-X");
+  EXPECT_EQ(y.GetObjectid(), "");
+  EXPECT_EQ(TestRecord().GetObjectid(), "");
+  EXPECT_EQ(y.GetHistory().GetCount(), 0);
+}
+
 TEST(PersonnelRecord, ClearObjectStructMakesNew) {
   TestRecord r(StoredStruct("TR-9", "2026-03-01"));
   r.ClearObjectStruct();
