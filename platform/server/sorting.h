@@ -29,6 +29,29 @@ int CompareValue(const T& a, const T& b) {
   return a < b ? -1 : b < a ? 1 : 0;
 }
 
+// The keys every record that starts with an employee's short view sorts by:
+// "personnelNumber", "surname" and "objectid" of the root part that
+// `root(record)` returns. A kind adds its own keys to the map.
+template <class Struct, class RootOf>
+std::map<std::string, SortField<Struct>> EmployeeSortFields(RootOf root) {
+  return {
+      {"personnelNumber",
+       [root](const Struct& a, const Struct& b) {
+         return CompareValue(root(a).employeeShort.personnelNumber,
+                             root(b).employeeShort.personnelNumber);
+       }},
+      {"surname",
+       [root](const Struct& a, const Struct& b) {
+         return CompareWide(root(a).employeeShort.surname.in(), root(b).employeeShort.surname.in());
+       }},
+      {"objectid",
+       [root](const Struct& a, const Struct& b) {
+         return CompareNatural(root(a).objectStruct.objectid.in(),
+                               root(b).objectStruct.objectid.in());
+       }},
+  };
+}
+
 // The ordering for the sort keys, or an empty function for no keys (the
 // store then keeps creation order). An unknown key raises
 // ApplicationLayerException.

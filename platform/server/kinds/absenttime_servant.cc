@@ -194,37 +194,21 @@ bool Matches(const at::EEAbsentTimeFilterStruct& f, const at::EEAbsentTimeStruct
 }
 
 Store::Ordering Ordering(const at::SortierungStruct& sort) {
-  using ostrel::server::CompareNatural;
   using ostrel::server::CompareText;
-  using ostrel::server::CompareValue;
-  using ostrel::server::CompareWide;
   using ostrel::server::SortField;
   using R = at::EEAbsentTimeStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"effectiveFrom",
-       [](const R& a, const R& b) {
-         return CompareText(a.history.timePeriod.effectiveFrom.in(),
-                            b.history.timePeriod.effectiveFrom.in());
-       }},
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.employeeShort.personnelNumber,
-                             b.root.employeeShort.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.root.employeeShort.surname.in(), b.root.employeeShort.surname.in());
-       }},
-      {"oidAbsentTime",
-       [](const R& a, const R& b) {
-         return CompareText(a.root.oidAbsentTime.in(), b.root.oidAbsentTime.in());
-       }},
-      {"objectid",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.root.objectStruct.objectid.in(),
-                               b.root.objectStruct.objectid.in());
-       }},
-  };
+  static const std::map<std::string, SortField<R>> kFields = [] {
+    auto f =
+        ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
+    f.emplace("effectiveFrom", [](const R& a, const R& b) {
+      return CompareText(a.history.timePeriod.effectiveFrom.in(),
+                         b.history.timePeriod.effectiveFrom.in());
+    });
+    f.emplace("oidAbsentTime", [](const R& a, const R& b) {
+      return CompareText(a.root.oidAbsentTime.in(), b.root.oidAbsentTime.in());
+    });
+    return f;
+  }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 

@@ -157,31 +157,17 @@ bool Matches(const bd::EEBankDetailsFilterStruct& f, const bd::EEBankDetailsStru
 }
 
 Store::Ordering Ordering(const bd::SortierungStruct& sort) {
-  using ostrel::server::CompareNatural;
   using ostrel::server::CompareValue;
-  using ostrel::server::CompareWide;
   using ostrel::server::SortField;
   using R = bd::EEBankDetailsStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"rankingNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.history.rankingNumber, b.history.rankingNumber);
-       }},
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.employeeShort.personnelNumber,
-                             b.root.employeeShort.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.root.employeeShort.surname.in(), b.root.employeeShort.surname.in());
-       }},
-      {"objectid",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.root.objectStruct.objectid.in(),
-                               b.root.objectStruct.objectid.in());
-       }},
-  };
+  static const std::map<std::string, SortField<R>> kFields = [] {
+    auto f =
+        ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
+    f.emplace("rankingNumber", [](const R& a, const R& b) {
+      return CompareValue(a.history.rankingNumber, b.history.rankingNumber);
+    });
+    return f;
+  }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 

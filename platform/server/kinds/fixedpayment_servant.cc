@@ -79,51 +79,30 @@ std::wstring Describe(const fp::FixedPaymentFilterStruct& f) {
 bool Matches(const fp::FixedPaymentFilterStruct& f, const fp::FixedPaymentStruct& r) {
   const emp::EmployeeShortStruct& e = r.root.employeeShort;
   const fp::FixedPaymentTPStruct& tp = r.history;
-  if (!pay::Overlaps(tp.timePeriod, f.fromDate.in(), f.untilDate.in())) return false;
-  if (f.afterJournalized && !pay::AfterJournalized(tp.timePeriod, e)) return false;
+  if (!pay::MatchesCommon(f, e, tp)) return false;
   if (f.vtn._d() && f.vtn.vtn() != pay::ValueTypeOf(r.root.oidValueType.in()).number) {
     return false;
   }
-  if (!pay::Same(f.oidPCompany.in(), e.oidPCompany.in())) return false;
-  if (f.pnr._d() && f.pnr.pnr() != e.personnelNumber) return false;
-  if (!pay::SurnameStartsWith(e, f.surname.in())) return false;
-  if (!pay::Displayed(f.listDisplayOfEmployeeEnum, e, f.fixedDateOfWithDrawal.in())) return false;
-  if (!pay::Same(f.extendedFilter.oidCostCenter.in(), tp.oidCostCenter.in())) return false;
-  return pay::Same(f.extendedFilter.oidCostUnit.in(), tp.oidCostUnit.in());
+  return pay::Displayed(f.listDisplayOfEmployeeEnum, e, f.fixedDateOfWithDrawal.in());
 }
 
 Store::Ordering Ordering(const fp::SortierungStruct& sort) {
   using ostrel::server::CompareNatural;
   using ostrel::server::CompareText;
-  using ostrel::server::CompareValue;
-  using ostrel::server::CompareWide;
   using ostrel::server::SortField;
   using R = fp::FixedPaymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"oidValueType",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.root.oidValueType.in(), b.root.oidValueType.in());
-       }},
-      {"effectiveFrom",
-       [](const R& a, const R& b) {
-         return CompareText(a.history.timePeriod.effectiveFrom.in(),
-                            b.history.timePeriod.effectiveFrom.in());
-       }},
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.employeeShort.personnelNumber,
-                             b.root.employeeShort.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.root.employeeShort.surname.in(), b.root.employeeShort.surname.in());
-       }},
-      {"objectid",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.root.objectStruct.objectid.in(),
-                               b.root.objectStruct.objectid.in());
-       }},
-  };
+  static const std::map<std::string, SortField<R>> kFields = [] {
+    auto f =
+        ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
+    f.emplace("oidValueType", [](const R& a, const R& b) {
+      return CompareNatural(a.root.oidValueType.in(), b.root.oidValueType.in());
+    });
+    f.emplace("effectiveFrom", [](const R& a, const R& b) {
+      return CompareText(a.history.timePeriod.effectiveFrom.in(),
+                         b.history.timePeriod.effectiveFrom.in());
+    });
+    return f;
+  }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 

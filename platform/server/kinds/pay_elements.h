@@ -283,6 +283,21 @@ std::wstring FiltersArg(const Seq& filters, Describe describe) {
   return out + L"]";
 }
 
+// The conditions every pay element's filter shares: the period overlaps the
+// filter's dates, lies after the journalized date if asked, and the
+// employee's company, personnel number, surname and the period's cost centre
+// and cost unit match where the filter names them.
+template <class Filter, class TP>
+bool MatchesCommon(const Filter& f, const emp::EmployeeShortStruct& e, const TP& tp) {
+  return Overlaps(tp.timePeriod, f.fromDate.in(), f.untilDate.in()) &&
+         (!f.afterJournalized || AfterJournalized(tp.timePeriod, e)) &&
+         Same(f.oidPCompany.in(), e.oidPCompany.in()) &&
+         (!f.pnr._d() || f.pnr.pnr() == e.personnelNumber) &&
+         SurnameStartsWith(e, f.surname.in()) &&
+         Same(f.extendedFilter.oidCostCenter.in(), tp.oidCostCenter.in()) &&
+         Same(f.extendedFilter.oidCostUnit.in(), tp.oidCostUnit.in());
+}
+
 }  // namespace ostrel::server::pay
 
 #endif  // OSTREL_SERVER_KINDS_PAY_ELEMENTS_H_

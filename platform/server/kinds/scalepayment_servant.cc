@@ -157,45 +157,25 @@ std::wstring Describe(const sp::ScalePaymentFilterStruct& f) {
 bool Matches(const sp::ScalePaymentFilterStruct& f, const sp::ScalePaymentStruct& r) {
   const emp::EmployeeShortStruct& e = r.root.employeeShort;
   const sp::ScalePaymentTPStruct& tp = r.history;
-  if (!pay::Overlaps(tp.timePeriod, f.fromDate.in(), f.untilDate.in())) return false;
-  if (f.afterJournalized && !pay::AfterJournalized(tp.timePeriod, e)) return false;
+  if (!pay::MatchesCommon(f, e, tp)) return false;
   if (!pay::Same(f.oidPayScale.in(), r.root.oidPayScale.in())) return false;
   if (!pay::Same(f.oidPayScaleGroup.in(), tp.oidPayScaleGroup.in())) return false;
-  if (!pay::Same(f.oidPCompany.in(), e.oidPCompany.in())) return false;
-  if (f.pnr._d() && f.pnr.pnr() != e.personnelNumber) return false;
-  if (!pay::SurnameStartsWith(e, f.surname.in())) return false;
   if (f.payScaleLevel._d() && f.payScaleLevel.payScaleLevel() != tp.payScaleLevel) return false;
-  if (!pay::Displayed(f.listDisplayOfEmployeeEnum, e, f.fixedDateOfWithDrawal.in())) return false;
-  if (!pay::Same(f.extendedFilter.oidCostCenter.in(), tp.oidCostCenter.in())) return false;
-  return pay::Same(f.extendedFilter.oidCostUnit.in(), tp.oidCostUnit.in());
+  return pay::Displayed(f.listDisplayOfEmployeeEnum, e, f.fixedDateOfWithDrawal.in());
 }
 
 Store::Ordering Ordering(const sp::SortierungStruct& sort) {
-  using ostrel::server::CompareNatural;
   using ostrel::server::CompareValue;
-  using ostrel::server::CompareWide;
   using ostrel::server::SortField;
   using R = sp::ScalePaymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"payScaleLevel",
-       [](const R& a, const R& b) {
-         return CompareValue(a.history.payScaleLevel, b.history.payScaleLevel);
-       }},
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.employeeShort.personnelNumber,
-                             b.root.employeeShort.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.root.employeeShort.surname.in(), b.root.employeeShort.surname.in());
-       }},
-      {"objectid",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.root.objectStruct.objectid.in(),
-                               b.root.objectStruct.objectid.in());
-       }},
-  };
+  static const std::map<std::string, SortField<R>> kFields = [] {
+    auto f =
+        ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
+    f.emplace("payScaleLevel", [](const R& a, const R& b) {
+      return CompareValue(a.history.payScaleLevel, b.history.payScaleLevel);
+    });
+    return f;
+  }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 

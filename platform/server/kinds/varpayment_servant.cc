@@ -103,18 +103,12 @@ std::wstring Describe(const vp::VarPaymentFilterStruct& f) {
 bool Matches(const vp::VarPaymentFilterStruct& f, const vp::VarPaymentStruct& r) {
   const emp::EmployeeShortStruct& e = r.varPaymentRoot.employeeShort;
   const vp::VarPaymentTPStruct& tp = r.varPaymentTP;
-  if (!pay::Overlaps(tp.timePeriod, f.fromDate.in(), f.untilDate.in())) return false;
-  if (f.afterJournalized && !pay::AfterJournalized(tp.timePeriod, e)) return false;
+  if (!pay::MatchesCommon(f, e, tp)) return false;
   if (f.vtn._d() && f.vtn.vtn() != pay::ValueTypeOf(r.varPaymentRoot.oidValueType.in()).number) {
     return false;
   }
-  if (!pay::Same(f.oidPCompany.in(), e.oidPCompany.in())) return false;
-  if (f.pnr._d() && f.pnr.pnr() != e.personnelNumber) return false;
-  if (!pay::SurnameStartsWith(e, f.surname.in())) return false;
   const std::string fixed = f.fixedDateOfWithDrawal.in();
   if (!dates::IsUnset(fixed) && pay::Withdrawn(e, fixed)) return false;
-  if (!pay::Same(f.extendedFilter.oidCostCenter.in(), tp.oidCostCenter.in())) return false;
-  if (!pay::Same(f.extendedFilter.oidCostUnit.in(), tp.oidCostUnit.in())) return false;
   if (!pay::Same(f.oidCostCenterVP.in(), tp.oidCostCenter.in())) return false;
   return pay::Same(f.oidCostUnitVP.in(), tp.oidCostUnit.in());
 }
@@ -122,37 +116,20 @@ bool Matches(const vp::VarPaymentFilterStruct& f, const vp::VarPaymentStruct& r)
 Store::Ordering Ordering(const vp::SortierungStruct& sort) {
   using ostrel::server::CompareNatural;
   using ostrel::server::CompareText;
-  using ostrel::server::CompareValue;
-  using ostrel::server::CompareWide;
   using ostrel::server::SortField;
   using R = vp::VarPaymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"oidValueType",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.varPaymentRoot.oidValueType.in(),
-                               b.varPaymentRoot.oidValueType.in());
-       }},
-      {"effectiveFrom",
-       [](const R& a, const R& b) {
-         return CompareText(a.varPaymentTP.timePeriod.effectiveFrom.in(),
-                            b.varPaymentTP.timePeriod.effectiveFrom.in());
-       }},
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.varPaymentRoot.employeeShort.personnelNumber,
-                             b.varPaymentRoot.employeeShort.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.varPaymentRoot.employeeShort.surname.in(),
-                            b.varPaymentRoot.employeeShort.surname.in());
-       }},
-      {"objectid",
-       [](const R& a, const R& b) {
-         return CompareNatural(a.varPaymentRoot.objectStruct.objectid.in(),
-                               b.varPaymentRoot.objectStruct.objectid.in());
-       }},
-  };
+  static const std::map<std::string, SortField<R>> kFields = [] {
+    auto f = ostrel::server::EmployeeSortFields<R>(
+        [](const R& r) -> const auto& { return r.varPaymentRoot; });
+    f.emplace("oidValueType", [](const R& a, const R& b) {
+      return CompareNatural(a.varPaymentRoot.oidValueType.in(), b.varPaymentRoot.oidValueType.in());
+    });
+    f.emplace("effectiveFrom", [](const R& a, const R& b) {
+      return CompareText(a.varPaymentTP.timePeriod.effectiveFrom.in(),
+                         b.varPaymentTP.timePeriod.effectiveFrom.in());
+    });
+    return f;
+  }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 
