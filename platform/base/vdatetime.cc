@@ -92,20 +92,22 @@ VDateTime VDateTime::Now() {
   auto const micros =
       std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count() %
       1000000;
-  std::tm local{};
+  // UTC, as the application server stamps its records, so that Now()
+  // compares with a stored time stamp.
+  std::tm utc{};
   VDateTime result;
-  if (localtime_r(&t, &local) == nullptr) {
+  if (gmtime_r(&t, &utc) == nullptr) {
     result.state_ = State::kInvalid;
     return result;
   }
   result.state_ = State::kValid;
-  result.year_ = local.tm_year + 1900;
-  result.month_ = local.tm_mon + 1;
-  result.day_ = local.tm_mday;
-  result.hour_ = local.tm_hour;
-  result.minute_ = local.tm_min;
+  result.year_ = utc.tm_year + 1900;
+  result.month_ = utc.tm_mon + 1;
+  result.day_ = utc.tm_mday;
+  result.hour_ = utc.tm_hour;
+  result.minute_ = utc.tm_min;
   // A leap second (tm_sec 60) is folded into the second before it.
-  result.second_ = local.tm_sec > 59 ? 59 : local.tm_sec;
+  result.second_ = utc.tm_sec > 59 ? 59 : utc.tm_sec;
   result.micros_ = static_cast<std::int32_t>(micros < 0 ? micros + 1000000 : micros);
   result.fraction_digits_ = 6;
   return result;

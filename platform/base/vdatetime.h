@@ -11,7 +11,8 @@ namespace ostrel {
 namespace base {
 
 // A date and time of day, to the microsecond, without a time zone: text is
-// taken as it stands, and Now() gives local time. It is in one of three
+// taken as it stands, and Now() gives UTC, the time base of the server's
+// time stamps. It is in one of three
 // states:
 //   - valid: read from well-formed text, or Now();
 //   - empty: no value; the default, and what empty or blank text gives;
