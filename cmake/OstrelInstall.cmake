@@ -11,6 +11,8 @@ set(ostrel_include ${CMAKE_INSTALL_INCLUDEDIR}/employeeobjects)
 file(GLOB flat_headers
   ${PROJECT_SOURCE_DIR}/platform/base/*.h
   ${PROJECT_SOURCE_DIR}/platform/personnel/*.h
+  ${PROJECT_SOURCE_DIR}/platform/layout/*.h
+  ${PROJECT_SOURCE_DIR}/idl/*.h
   ${PROJECT_SOURCE_DIR}/foundation/*.h)
 list(FILTER flat_headers EXCLUDE REGEX "orb_binding\\.h$")
 install(FILES ${flat_headers} DESTINATION ${ostrel_include})
@@ -23,7 +25,7 @@ foreach(idl_target ostrel_platform_idl ostrel_idl)
   install(DIRECTORY ${gendir}/ DESTINATION ${ostrel_include} FILES_MATCHING PATTERN "*.hh")
 endforeach()
 
-install(TARGETS ostrel_orb ostrel_platform_idl ostrel_base ostrel_foundation ostrel_idl
+install(TARGETS ostrel_orb ostrel_platform_idl ostrel_layout ostrel_base ostrel_foundation ostrel_idl
                 employeeobjects
         EXPORT EmployeeObjectsTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}

@@ -12,7 +12,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSTREL_BUILD
 cmake --build "$build" -j"$(nproc)" --target demo reference_server
 
 out=$(mktemp)
-"$build"/platform/server/reference_server --port 0 --batch-size 2 --quiet >"$out" &
+"$build"/server/reference_server --port 0 --batch-size 2 --quiet >"$out" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$out"' EXIT
 for _ in $(seq 100); do grep -q '^PORT ' "$out" && break; sleep 0.1; done

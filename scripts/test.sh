@@ -17,7 +17,7 @@ case "$mode" in
         export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ;;
   tsan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=thread -DOSTREL_BUILD_BENCH=OFF
                -DOSTREL_BUILD_EXAMPLES=OFF); build=build-tsan
-        targets=(--target reference_server vcallback_test callback_stream_test load_test runtime_test)
+        targets=(--target reference_server_test vcallback_test callback_stream_test load_test runtime_test)
         filter=(-R 'VCallback|callback_stream|load_test|runtime_test')
         export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" ;;
   *) echo "usage: $0 [release|asan|tsan]" >&2; exit 2 ;;

@@ -1,6 +1,6 @@
 // RecordLayout<Struct>: where a record struct keeps its parts and identity.
-#ifndef OSTREL_FOUNDATION_RECORD_LAYOUT_H_
-#define OSTREL_FOUNDATION_RECORD_LAYOUT_H_
+#ifndef OSTREL_LAYOUT_RECORD_LAYOUT_H_
+#define OSTREL_LAYOUT_RECORD_LAYOUT_H_
 
 #include "personnel.hh"
 #include "serverbase.hh"
@@ -68,4 +68,4 @@ struct RecordLayout : MemberLayout<&Struct::root, &Struct::history> {};
 
 }  // namespace ostrel
 
-#endif  // OSTREL_FOUNDATION_RECORD_LAYOUT_H_
+#endif  // OSTREL_LAYOUT_RECORD_LAYOUT_H_
