@@ -34,7 +34,7 @@ using ostrel::base::VFixed;
 std::string U8(std::wstring const& w) { return StringConverter::Convert(w); }
 
 // Unset dates show as "-".
-std::string Date(VDate const& d) { return d.IsValid() ? d.c_str() : "-"; }
+std::string Date(VDate const& d) { return d.IsValid() ? d.ToDisplay() : "-"; }
 
 std::string Name(ostrel::EmployeeShort const& e) {
   return std::to_string(e.GetPersonnelNumber()) + " " + U8(e.GetSurname()) + ", " +

@@ -2,9 +2,12 @@
 #ifndef OSTREL_FOUNDATION_PERSONNEL_BO_H_
 #define OSTREL_FOUNDATION_PERSONNEL_BO_H_
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "bo.h"
+#include "field.h"
 #include "ostrel.h"
 #include "record_layout.h"
 #include "remote.h"
@@ -33,6 +36,34 @@ inline base::VDate const& OpenEnd() {
   static base::VDate const open_end(31, 11, 2099);
   return open_end;
 }
+
+// An operation that receives one part of the record struct, not all of it:
+//   CommitThreeWay<S>(SendingPart<&EEDismissalStruct::history>(&Stub::createDismissal), ...)
+template <auto Part, class Op>
+auto SendingPart(Op op) {
+  return [op](auto servant, auto token, auto const& record, auto... rest) {
+    return std::invoke(op, servant, token, record.*Part, rest...);
+  };
+}
+
+// A part of a record (its period, a root, the employee's short view, a
+// nested entry): a BO over the part's struct whose identity is the struct's
+// `objectStruct`. The one rule for the saved value of the family:
+//   - default: what the part's own default constructor sets up is the saved
+//     value (the part counts as unchanged);
+//   - built from a struct or copied: that value is the saved value.
+// Assignment takes current value, saved value and identity.
+template <class Struct>
+class RecordPart : public base::BO<Struct> {
+ public:
+  RecordPart() = default;
+  explicit RecordPart(Struct const& s) : base::BO<Struct>(s) {
+    this->SetObjectStruct(s.objectStruct);
+    this->MakeBoCopy();
+  }
+  RecordPart(RecordPart const& o) : base::BO<Struct>(o) { this->MakeBoCopy(); }
+  RecordPart& operator=(RecordPart const&) = default;
+};
 
 // Adds to BO<Struct> the valid-from date of the next change and the
 // remove-new flag, accessors for the record's identity and period (located by
@@ -66,23 +97,21 @@ class PersonnelBO : public base::BO<Struct> {
   std::string GetTimestamp() const { return std::string(Layout::RootIdentity(Value()).timestamp); }
   void SetTimestamp(std::string const& v) { Layout::RootIdentity(Value()).timestamp = v.c_str(); }
   std::string GetLastuserid() const {
-    return base::StringConverter::Convert(Layout::RootIdentity(Value()).lastuserid.in());
+    return base::StringConverter::Convert(field::Wide(Layout::RootIdentity(Value()).lastuserid));
   }
   void SetLastuserid(base::VString const& v) {
-    Layout::RootIdentity(Value()).lastuserid = v.wc_str();
+    field::Set(Layout::RootIdentity(Value()).lastuserid, v);
   }
 
   // The period's four dates.
-  base::VDate GetEffectiveFrom() const { return base::VDate(Period().effectiveFrom.in()); }
-  void SetEffectiveFrom(base::VDate const& d) { Period().effectiveFrom = d.ToIdl().c_str(); }
-  base::VDate GetEffectiveUntil() const { return base::VDate(Period().effectiveUntil.in()); }
-  void SetEffectiveUntil(base::VDate const& d) { Period().effectiveUntil = d.ToIdl().c_str(); }
-  base::VDate GetInternalValidFrom() const { return base::VDate(Period().internalValidFrom.in()); }
-  void SetInternalValidFrom(base::VDate const& d) {
-    Period().internalValidFrom = d.ToIdl().c_str();
-  }
-  base::VDate GetValidUntil() const { return base::VDate(Period().validUntil.in()); }
-  void SetValidUntil(base::VDate const& d) { Period().validUntil = d.ToIdl().c_str(); }
+  base::VDate GetEffectiveFrom() const { return field::Date(Period().effectiveFrom); }
+  void SetEffectiveFrom(base::VDate const& d) { field::Set(Period().effectiveFrom, d); }
+  base::VDate GetEffectiveUntil() const { return field::Date(Period().effectiveUntil); }
+  void SetEffectiveUntil(base::VDate const& d) { field::Set(Period().effectiveUntil, d); }
+  base::VDate GetInternalValidFrom() const { return field::Date(Period().internalValidFrom); }
+  void SetInternalValidFrom(base::VDate const& d) { field::Set(Period().internalValidFrom, d); }
+  base::VDate GetValidUntil() const { return field::Date(Period().validUntil); }
+  void SetValidUntil(base::VDate const& d) { field::Set(Period().validUntil, d); }
 
   // The date from which the next Commit is to be valid; not part of the
   // struct until then.
@@ -147,8 +176,9 @@ class PersonnelBO : public base::BO<Struct> {
       SetInternalValidFrom(valid_from_);
       Struct const s = ToIdl();
       auto result = IsNew()
-                        ? MakeOwned(create(servant.in(), R::Token(), s))
-                        : MakeOwned(set(servant.in(), R::Token(), s, RemoveNewFor(rule, false)));
+                        ? MakeOwned(std::invoke(create, servant.in(), R::Token(), s))
+                        : MakeOwned(std::invoke(set, servant.in(), R::Token(), s,
+                                                RemoveNewFor(rule, false)));
       TakeOver(result.in());
     } catch (CORBA::Exception& e) {
       if (on_failure == OnFailure::kReset) this->ResetBo();
@@ -167,12 +197,16 @@ class PersonnelBO : public base::BO<Struct> {
       auto servant = R::Access();
       if (IsNew()) {
         SetInternalValidFrom(valid_from_);
-        TakeOver(MakeOwned(create(servant.in(), R::Token(), ToIdl())).in());
+        TakeOver(MakeOwned(std::invoke(create, servant.in(), R::Token(), ToIdl())).in());
       } else if (valid_from_.IsDifferent(GetInternalValidFrom())) {
         SetInternalValidFrom(valid_from_);
-        TakeOver(MakeOwned(add(servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, true))).in());
+        TakeOver(MakeOwned(std::invoke(add, servant.in(), R::Token(), ToIdl(),
+                                       RemoveNewFor(rule, true)))
+                     .in());
       } else {
-        TakeOver(MakeOwned(set(servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, false))).in());
+        TakeOver(MakeOwned(std::invoke(set, servant.in(), R::Token(), ToIdl(),
+                                       RemoveNewFor(rule, false)))
+                     .in());
       }
     } catch (CORBA::Exception& e) {
       if (on_failure == OnFailure::kReset) this->ResetBo();
@@ -188,7 +222,7 @@ class PersonnelBO : public base::BO<Struct> {
     using R = Remote<Service>;
     try {
       auto servant = R::Access();
-      op(servant.in(), R::Token());
+      std::invoke(op, servant.in(), R::Token());
     } catch (CORBA::Exception& e) {
       if (on_failure == OnFailure::kReset) this->ResetBo();
       base::Ostrel::Instance()->ConvertException(e);
@@ -196,13 +230,15 @@ class PersonnelBO : public base::BO<Struct> {
   }
 
   // The standard arguments of delete… and restore…: employee object id,
-  // object id and version of the root identity.
+  // object id and version of the root identity. Read through the const view:
+  // sending the value must not give the object a private copy of it.
   template <class Service, class Op>
   void StandardDelete(Op op, OnFailure on_failure) {
     RemoteWrite<Service>(
         [this, &op](auto servant, auto token) {
-          op(servant, token, EmployeeOid(), Layout::RootIdentity(Value()).objectid.in(),
-             Layout::RootIdentity(Value()).version);
+          Struct const& v = std::as_const(*this).Value();
+          std::invoke(op, servant, token, Layout::EmployeeOid(v),
+                      Layout::RootIdentity(v).objectid.in(), Layout::RootIdentity(v).version);
         },
         on_failure);
   }

@@ -2,6 +2,7 @@
 #ifndef OSTREL_FOUNDATION_REMOTE_H_
 #define OSTREL_FOUNDATION_REMOTE_H_
 
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -72,14 +73,17 @@ void DeleteAll(std::vector<R*>* v) {
 // call, convert the result. Any CORBA::Exception on the way is handed to
 // Ostrel::ConvertException, so callers only ever see base::VException.
 //
-// `op` is a callable (servant, token, args...) that names the IDL operation;
-// keeping the call in a lambda at the record kind keeps the operation's name
-// where a reader looks for it.
+// `op` names the IDL operation: usually the stub's member function
+// (`&Remote<S>::Stub::getAllTaxHistory`), called as (servant->*op)(token,
+// args...); a lambda (servant, token, args...) where the arguments need more
+// than passing on.
 template <class Service>
 class Remote {
  public:
   using Servant = typename Service::Servant;
   using Servant_var = typename Servant::_var_type;
+  // The class of the typed proxy, whose member functions are the operations.
+  using Stub = std::remove_pointer_t<typename Servant::_ptr_type>;
 
   // Servant look-up and narrowing. A reference that does not narrow raises
   // OBJECT_NOT_EXIST, like a servant that is not there.
@@ -102,13 +106,13 @@ class Remote {
   // holder.
   template <class Op, class... A>
   static auto Call(Op op, A const&... args) {
-    using R = decltype(op(std::declval<typename Servant::_ptr_type>(), Token(), args...));
+    using R = std::invoke_result_t<Op, typename Servant::_ptr_type, AccessToken_ptr, A const&...>;
     try {
       Servant_var servant = Access();
       if constexpr (std::is_void_v<R>) {
-        op(servant.in(), Token(), args...);
+        std::invoke(op, servant.in(), Token(), args...);
       } else {
-        return typename Owned<R>::type(op(servant.in(), Token(), args...));
+        return typename Owned<R>::type(std::invoke(op, servant.in(), Token(), args...));
       }
     } catch (CORBA::Exception& e) {
       base::Ostrel::Instance()->ConvertException(e);
@@ -131,8 +135,9 @@ class Remote {
                                                                         &DeleteAll<R>);
     try {
       Servant_var servant = Access();
-      auto seq = typename Owned<decltype(op(servant.in(), Token(), args...))>::type(
-          op(servant.in(), Token(), args...));
+      using Seq = std::invoke_result_t<Op, typename Servant::_ptr_type, AccessToken_ptr,
+                                       A const&...>;
+      auto seq = typename Owned<Seq>::type(std::invoke(op, servant.in(), Token(), args...));
       AppendAll(result.get(), seq.in());
     } catch (CORBA::Exception& e) {
       before();
@@ -148,22 +153,43 @@ class Remote {
     return R(result.in());
   }
 
-  // Starts a stream: activates `cb` (which the caller created) and calls
-  // op(servant, token, args..., callback reference). Returns `cb`, which the
-  // caller owns; if anything fails, `cb` is deleted before the failure is
-  // converted.
+  // Starts a stream: creates the callback object CB(ctor_args...),
+  // activates it and calls op(servant, token, args..., callback reference).
+  // Returns the callback object, which the caller owns. The object is made
+  // inside the part that cleans up: whatever fails, it is deleted before the
+  // failure is converted.
+  template <class CB, class Op, class... A>
+  static CB* Stream(unsigned int max_hits, Op op, A const&... args) {
+    return StreamTo<CB>([max_hits] { return new CB(max_hits); }, op, args...);
+  }
+  // A report stream: its limit comes from the settings (CB's default
+  // constructor).
+  template <class CB, class Op, class... A>
+  static CB* StreamReport(Op op, A const&... args) {
+    return StreamTo<CB>([] { return new CB(); }, op, args...);
+  }
+
+  // Older form: the caller made the callback object.
   template <class CB, class Op, class... A>
   static CB* Stream(CB* cb, Op op, A const&... args) {
+    return StreamTo<CB>([cb] { return cb; }, op, args...);
+  }
+
+ private:
+  template <class CB, class Make, class Op, class... A>
+  static CB* StreamTo(Make make, Op op, A const&... args) {
+    std::unique_ptr<CB> cb;
     try {
+      cb.reset(make());
       Servant_var servant = Access();
       auto ref = cb->_this();
       CORBA::Object_var holder = ref;  // releases our reference after the call
-      op(servant.in(), Token(), args..., ref);
+      std::invoke(op, servant.in(), Token(), args..., ref);
     } catch (CORBA::Exception& e) {
-      delete cb;
+      cb.reset();
       base::Ostrel::Instance()->ConvertException(e);
     }
-    return cb;
+    return cb.release();
   }
 };
 

@@ -1,4 +1,5 @@
-// Any text read as a date gives a date whose wire text reads back to it.
+// Any text read as a date gives a date whose wire text (ToIdl and c_str)
+// and display text read back to it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
   ostrel::base::VDate const d(text);
   ostrel::base::VDate const back(d.ToIdl());
   if (back != d || back.ToIdl() != d.ToIdl()) __builtin_trap();
-  ostrel::base::VDate const shown(d.c_str());
+  if (std::string(d.c_str()) != d.ToIdl()) __builtin_trap();
+  ostrel::base::VDate const shown(d.ToDisplay());
   if (shown.ToIdl() != d.ToIdl()) __builtin_trap();
   (void)d.GetFirstOfMonth();
   (void)d.AddDays(static_cast<int>(size) - 128);

@@ -14,6 +14,7 @@
 #include "record_layout.h"
 #include "serverbase.hh"
 #include "text.h"
+#include "wire_check.h"
 
 namespace ostrel::server {
 
@@ -46,6 +47,15 @@ class RecordServant {
   // Raises AccessDeniedException for a bad token, logs the call, applies the
   // injected faults; returns the caller's user id.
   std::wstring Enter(AccessToken_ptr token, const char* operation, CallArgs args);
+  // The same, then every received struct, sequence and DateArg/FixedArg is
+  // checked for wire texts (wire_check.h) before the servant's own work.
+  template <class... Received>
+  std::wstring Enter(AccessToken_ptr token, const char* operation, CallArgs args,
+                     const Received&... received) {
+    std::wstring user = Enter(token, operation, std::move(args));
+    (CheckReceived(operation, received), ...);
+    return user;
+  }
 
   // The same for a streamed operation; keeps the stream fault for Stream().
   struct StreamCall {
@@ -54,6 +64,13 @@ class RecordServant {
     std::optional<Fault> fault;
   };
   StreamCall EnterStream(AccessToken_ptr token, const char* operation, CallArgs args);
+  template <class... Received>
+  StreamCall EnterStream(AccessToken_ptr token, const char* operation, CallArgs args,
+                         const Received&... received) {
+    StreamCall call = EnterStream(token, operation, std::move(args));
+    (CheckReceived(operation, received), ...);
+    return call;
+  }
 
   // Hands the result to a streaming thread; returns at once.
   template <class Callback, class Seq>

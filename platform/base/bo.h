@@ -46,9 +46,6 @@ class BO : public BoInterface {
   virtual void ResetBo() { value_ = saved_; }
 
  protected:
-  // Kept out of line of the comparison so that a reference made from a null
-  // pointer is still caught.
-  static bool IsNullObject(void const* p) { return p == nullptr; }
 
   void MakeBoCopy() override { saved_ = value_; }
 

@@ -17,6 +17,8 @@ bool BoInterface::IsNew() const { return identity_.objectid[0] == '\0'; }
 
 ObjectStruct BoInterface::GetObjectStruct() { return identity_; }
 
+bool BoInterface::IsNullObject(void const* p) { return p == nullptr; }
+
 void BoInterface::SetObjectStruct(ObjectStruct const& identity) { identity_ = identity; }
 
 }  // namespace base

@@ -31,6 +31,11 @@ class BoInterface {
   virtual void SetObjectStruct(ObjectStruct const& identity);
 
  protected:
+  // Whether a reference was made from a null pointer. Defined in another
+  // translation unit: inline, the optimiser may assume the address of a
+  // reference is never null and drop the check.
+  static bool IsNullObject(void const* p);
+
   // Takes the saved copy of the value; defined by BO<Struct>.
   virtual void MakeBoCopy() = 0;
 

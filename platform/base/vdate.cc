@@ -100,14 +100,14 @@ void VDate::SetValid(int day, int month0, int year) {
   month0_ = month0;
   year_ = year;
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day, month0 + 1, year);
-  display_ = buf;
+  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month0 + 1, day);
+  wire_ = buf;
 }
 
 void VDate::SetState(State state) {
   state_ = state;
   day_ = month0_ = year_ = -1;
-  display_ = state == State::kEmpty ? "" : "00.00.0000";
+  wire_ = state == State::kEmpty ? "" : "0000-00-00";
 }
 
 void VDate::Parse(char const* text, std::size_t size) {
@@ -137,17 +137,17 @@ void VDate::Parse(char const* text, std::size_t size) {
   }
 }
 
-std::string VDate::ToIdl() const {
+std::string VDate::ToDisplay() const {
   switch (state_) {
     case State::kEmpty:
       return std::string();
     case State::kUndefined:
-      return "0000-00-00";
+      return "00.00.0000";
     case State::kValid:
       break;
   }
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year_, month0_ + 1, day_);
+  std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", day_, month0_ + 1, year_);
   return buf;
 }
 

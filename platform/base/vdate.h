@@ -16,16 +16,16 @@ namespace base {
 //   - the empty date: VDate(""), "no value" on the wire.
 //
 // Text formats:
-//   wire (ToIdl)      "YYYY-MM-DD", e.g. "2099-12-31"; undefined "0000-00-00";
-//                     empty "".
-//   display (c_str)   "DD.MM.YYYY", e.g. "31.12.2099"; undefined "00.00.0000";
-//                     empty "".
+//   wire (ToIdl, c_str)  "YYYY-MM-DD", e.g. "2099-12-31"; undefined
+//                        "0000-00-00"; empty "".
+//   display (ToDisplay)  "DD.MM.YYYY", e.g. "31.12.2099"; undefined
+//                        "00.00.0000"; empty "".
 // The text constructors accept either format with any number of surrounding
 // spaces or tabs; in the display format day and month may have one digit
 // ("1.2.2023"). Text that is empty or blank gives the empty date; any other
 // text that is not a calendar date (29.02.2023, 2023-13-01, "0000-00-00",
 // garbage of any length) gives the undefined date. VDate(d.ToIdl()) == d and
-// VDate(d.c_str()) == d hold for every date.
+// VDate(d.ToDisplay()) == d hold for every date.
 //
 // Order: empty < undefined < every real date, and real dates in calendar
 // order. Two dates are equal when they are in the same state and, for real
@@ -53,10 +53,13 @@ class VDate {
   static VDate Today();
 
   // The wire text.
-  virtual std::string ToIdl() const;
-  // The display text; the pointer stays valid while the object lives and is
-  // not assigned to.
-  virtual char const* c_str() const { return display_.c_str(); }
+  virtual std::string ToIdl() const { return wire_; }
+  // The wire text as a C string, for operations that take a date as a string
+  // argument; the pointer stays valid while the object lives and is not
+  // assigned to.
+  virtual char const* c_str() const { return wire_.c_str(); }
+  // The display text, for people.
+  std::string ToDisplay() const;
 
   bool IsUndefined() const { return state_ == State::kUndefined; }
   bool IsEmpty() const { return state_ == State::kEmpty; }
@@ -100,7 +103,7 @@ class VDate {
   int day_ = -1;
   int month0_ = -1;
   int year_ = -1;
-  std::string display_;
+  std::string wire_;
 };
 
 }  // namespace base

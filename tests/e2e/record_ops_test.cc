@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "record_suite.h"
 #include "reference_server.h"
 #include "test_record.h"
 
 namespace ostrel {
 namespace {
+
+using testing::StandardRecord;
 
 namespace ref = com::ostrel::reference;
 using testing::CallsOf;
@@ -362,6 +365,40 @@ TEST_F(RecordOps, ServerFilledValuesComeBack) {
   EXPECT_EQ(r.GetValidUntil(), base::VDate(31, 11, 2099));
   EXPECT_TRUE(r.GetHistory().GetErrorMessage().empty());
 }
+
+// The standard behaviour, as every record kind shows it.
+struct TestRecordKind {
+  using Record = TestRecord;
+  static constexpr char kSet[] = "setTestRecord";
+  static constexpr char kDelete[] = "deleteTestRecord";
+  static constexpr testing::Failure kFailedCommit = testing::Failure::kReset;
+  static constexpr testing::Failure kFailedDelete = testing::Failure::kKeep;
+  static TestRecord New(std::string const& oid, int mark) {
+    TestRecord r;
+    TestRecordRoot root = r.GetRoot();
+    root.SetOidEmployee(oid);
+    root.SetKey("K-" + oid);
+    r.SetRoot(root);
+    SetMark(r, mark);
+    r.SetValidFrom(base::VDate(1, 1, 2026));
+    return r;
+  }
+  static int Mark(TestRecord const& r) { return static_cast<int>(r.GetHistory().GetCount()); }
+  static void SetMark(TestRecord& r, int mark) {
+    TestRecordTP tp = r.GetHistory();
+    tp.SetCount(mark);
+    r.SetHistory(tp);
+  }
+  static auto Stream(unsigned max_hits) {
+    std::vector<TestRecordFilter*> none;
+    return TestRecord::GetActiveTestRecordCB(&none, base::Sortierung(), max_hits);
+  }
+  static auto EmployeeCopy(std::string const& oid, base::VDate const& valid_from) {
+    return TestRecord::GetTestRecordsForEmployeeCopy(oid, valid_from.ToIdl());
+  }
+};
+INSTANTIATE_TYPED_TEST_SUITE_P(TestRecordKind, StandardRecord,
+                               ::testing::Types<TestRecordKind>);
 
 }  // namespace
 }  // namespace ostrel

@@ -117,7 +117,8 @@ TEST(VStringTest, CopyOwnsItsText) {
 TEST(VDateTest, FormatsOfRealUndefinedAndEmptyDates) {
   VDate const end(31, 11, 2099);
   EXPECT_EQ(end.ToIdl(), "2099-12-31");
-  EXPECT_STREQ(end.c_str(), "31.12.2099");
+  EXPECT_STREQ(end.c_str(), "2099-12-31");
+  EXPECT_EQ(end.ToDisplay(), "31.12.2099");
   EXPECT_EQ(end.GetDay(), 31);
   EXPECT_EQ(end.GetMonth(), 11);
   EXPECT_EQ(end.GetYear(), 2099L);
@@ -125,12 +126,14 @@ TEST(VDateTest, FormatsOfRealUndefinedAndEmptyDates) {
   VDate const undefined(-1, -1, -1);
   EXPECT_TRUE(undefined.IsUndefined());
   EXPECT_EQ(undefined.ToIdl(), "0000-00-00");
-  EXPECT_STREQ(undefined.c_str(), "00.00.0000");
+  EXPECT_STREQ(undefined.c_str(), "0000-00-00");
+  EXPECT_EQ(undefined.ToDisplay(), "00.00.0000");
 
   for (VDate const& empty : {VDate(""), VDate(static_cast<char const*>(nullptr)), VDate("  ")}) {
     EXPECT_TRUE(empty.IsEmpty());
     EXPECT_EQ(empty.ToIdl(), "");
     EXPECT_STREQ(empty.c_str(), "");
+    EXPECT_EQ(empty.ToDisplay(), "");
   }
   EXPECT_TRUE(VDate(30, 1, 2024).IsUndefined());  // 30 February
   EXPECT_TRUE(VDate(1, 12, 2024).IsUndefined());  // month 12 is out of range
@@ -161,7 +164,8 @@ TEST(VDateTest, EveryDayRoundTripsAndFollowsTheCalendar) {
   long days = 1;
   for (;;) {
     ASSERT_EQ(VDate(d.ToIdl()), d);
-    ASSERT_EQ(VDate(std::string(d.c_str())), d);
+    ASSERT_EQ(VDate(d.ToDisplay()), d);
+    ASSERT_EQ(std::string(d.c_str()), d.ToIdl());
     VDate const next = d.AddDays(1);
     if (next.IsUndefined()) break;
     ++days;
@@ -214,9 +218,9 @@ TEST(VDateTest, DefaultIsTodayAndCopiesOwnTheirText) {
   VDate* original = new VDate(1, 0, 2000);
   VDate copy(*original);
   delete original;
-  EXPECT_STREQ(copy.c_str(), "01.01.2000");
+  EXPECT_STREQ(copy.c_str(), "2000-01-01");
   copy = VDate(-1, -1, -1);
-  EXPECT_STREQ(copy.c_str(), "00.00.0000");
+  EXPECT_STREQ(copy.c_str(), "0000-00-00");
 }
 
 // --- VDateTime ---------------------------------------------------------------
