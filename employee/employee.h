@@ -16,6 +16,7 @@
 #include "calculation/value_position.h"
 #include "employee.hh"
 #include "employee_extended_filter.h"
+#include "employee_kind.h"
 #include "report_filters.h"
 #include "sortierung.h"
 #include "vcallback.h"
@@ -26,17 +27,11 @@
 
 namespace ostrel {
 
-namespace employee = com::ostrel::personnel::domain::employee;
 using SexEnum = employee::SexEnum;
 using InitiateObjectTypeEnum =
     com::ostrel::personnel::framework::basictypes::InitiateObjectTypeEnum;
 using ListDisplayOfEmployeeEnum =
     com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum;
-
-struct EmployeeService {
-  using Servant = employee::EmployeeServant;
-  static constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.EmployeeServantImpl";
-};
 
 // The short view of an employee shown in lists and embedded in records.
 // Built from a struct it takes the employee's identity; a default one has
