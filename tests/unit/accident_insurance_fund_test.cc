@@ -1,0 +1,112 @@
+// Accident insurance objects without a server: defaults, the part classes
+// of risk as owned copies, and what copying a record keeps.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ownership.h"
+#include "statutory/accident_insurance_fund.h"
+
+namespace ostrel {
+namespace {
+
+using base::VDate;
+using base::VFixed;
+
+TEST(AccidentInsuranceFundObjects, NewRecordHasZeroPercentagesAndNothingElse) {
+  EEAccidentInsuranceFund r;
+  auto const s = r.ToIdl();
+  EXPECT_EQ(std::string(s.percentage), VFixed(0).ToIdl());
+  EXPECT_EQ(std::string(s.aifPercent), VFixed(0).ToIdl());
+  EXPECT_NE(std::string(s.percentage), "") << "the number 0, not the empty text";
+  EXPECT_EQ(r.GetSpecialUVReason(), static_cast<SpecialUVReasonEnum>(0));
+  EXPECT_EQ(s.partClassOfRisks.length(), 0u);
+  EXPECT_EQ(s.errors.length(), 0u);
+  for (std::string const& text :
+       {r.GetOidEmployee(), r.GetOidAccidentInsuranceFund(),
+        r.GetOidDifferentAccidentInsuranceFund(), r.GetClassOfRisk(), r.GetSerialNumberAlpha(),
+        r.GetCorporateSector(), r.GetObjectid()}) {
+    EXPECT_EQ(text, "");
+  }
+  EXPECT_EQ(r.GetRoot().GetSexEnum(), static_cast<SexEnum>(1)) << "a default short view";
+  EXPECT_TRUE(r.IsNew());
+  // Saved as it is: a reset changes nothing.
+  r.SetClassOfRisk("0421");
+  r.ResetBo();
+  EXPECT_EQ(r.GetClassOfRisk(), "");
+  // Delete needs no server.
+  r.Delete();
+}
+
+TEST(AccidentInsuranceFundObjects, PartsAreCopiesBothWays) {
+  EePartClassOfRisk fresh;
+  EXPECT_EQ(std::string(fresh.ToIdl().percentage), "") << "a part has no default number";
+  EePartClassOfRisk a;
+  a.SetClassOfRisk("1100");
+  a.SetAifPercent(VFixed("12.5"));
+  EePartClassOfRisk b;
+  b.SetClassOfRisk("2200");
+  std::vector<EePartClassOfRisk*> parts = {&a, &b};
+
+  EEAccidentInsuranceFund r;
+  r.SetPartClassOfRisks(&parts);
+  a.SetClassOfRisk("3300");
+  auto got = TakeOwnership(r.GetPartClassOfRisks());
+  ASSERT_EQ(got.size(), 2u);
+  EXPECT_EQ(got[0]->GetClassOfRisk(), "1100");
+  EXPECT_EQ(got[0]->GetAifPercent().ToIdl(), VFixed("12.5").ToIdl());
+  EXPECT_EQ(got[1]->GetClassOfRisk(), "2200");
+  got[1]->SetClassOfRisk("4400");
+  EXPECT_EQ(TakeOwnership(r.GetPartClassOfRisks())[1]->GetClassOfRisk(), "2200");
+
+  r.SetPartClassOfRisks(nullptr);
+  EXPECT_TRUE(TakeOwnership(r.GetPartClassOfRisks()).empty());
+}
+
+TEST(AccidentInsuranceFundObjects, CopyTakesTheStoredValidFromAssignmentTheChangedOne) {
+  accidentinsurancefund::EEAccidentInsuranceFundStruct s{};
+  s.root.objectStruct.objectid = "EMP-4";
+  s.objectStruct.objectid = "AIF-EMP-4-P1";
+  s.timePeriod.internalValidFrom = "2026-03-01";
+  EEAccidentInsuranceFund stored(s);
+  EXPECT_FALSE(stored.IsNew());
+  EXPECT_EQ(stored.GetObjectID(), "EMP-4") << "the employee's identity";
+  EXPECT_EQ(stored.GetValidFrom(), VDate(1, 2, 2026));
+
+  stored.SetValidFrom(VDate(1, 8, 2026));
+  stored.SetRemoveNew(false);
+  EEAccidentInsuranceFund copy(stored);
+  EXPECT_EQ(copy.GetValidFrom(), VDate(1, 2, 2026));
+  EXPECT_TRUE(copy.GetRemoveNew());
+  EXPECT_EQ(copy.GetObjectID(), "EMP-4");
+  EEAccidentInsuranceFund assigned;
+  assigned = stored;
+  EXPECT_EQ(assigned.GetValidFrom(), VDate(1, 8, 2026));
+  EXPECT_FALSE(assigned.GetRemoveNew());
+}
+
+TEST(AccidentInsuranceFundObjects, FilterStartsAndClearsToItsDefaults) {
+  EEAccidentInsuranceFundFilter f;
+  auto check_defaults = [](accidentinsurancefund::EEAccidentInsuranceFundFilterStruct const& s) {
+    EXPECT_FALSE(s.pnr._d());
+    EXPECT_EQ(std::string(s.fixedDateOfWithDrawal), VDate(-1, -1, -1).ToIdl());
+    EXPECT_EQ(s.listDisplayOfEmployeeEnum, 0);
+    EXPECT_EQ(std::string(s.oidPCompany) + s.surname.in() + s.classOfRisk.in() +
+                  s.serialNumberAlpha.in() + s.oidAccidentInsuranceFund.in() +
+                  s.oidDifferentAccidentInsuranceFund.in(),
+              "");
+  };
+  check_defaults(f.ToIdl());
+  f.SetPnr(1001);
+  f.SetClassOfRisk("0421");
+  f.SetFixedDateOfWithDrawal(VDate(31, 0, 2026));
+  EXPECT_TRUE(f.ToIdl().pnr._d());
+  EXPECT_EQ(f.ToIdl().pnr.pnr(), 1001);
+  f.ClearEEAccidentInsuranceFundFilter();
+  check_defaults(f.ToIdl());
+}
+
+}  // namespace
+}  // namespace ostrel
