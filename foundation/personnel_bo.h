@@ -3,8 +3,10 @@
 #define OSTREL_FOUNDATION_PERSONNEL_BO_H_
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "bo.h"
 #include "field.h"
@@ -212,6 +214,40 @@ class PersonnelBO : public base::BO<Struct> {
       if (on_failure == OnFailure::kReset) this->ResetBo();
       base::Ostrel::Instance()->ConvertException(e);
     }
+  }
+
+  // Commit, list form: as the three-way form, but add and set also receive
+  // `list...` (the filters and sort order of the list the caller shows) before
+  // the struct and answer that list refreshed; it is returned as new R
+  // objects in the server's order, owned by the caller. The object keeps the
+  // values it sent and counts as unchanged. A new object is created as in the
+  // three-way form, and the list stays empty. A failure resets the object;
+  // no list is returned then.
+  template <class Service, class R, class Create, class Add, class Set, class... L>
+  std::vector<R*>* CommitListed(Create create, Add add, Set set, L const&... list) {
+    using Rm = Remote<Service>;
+    std::unique_ptr<std::vector<R*>, void (*)(std::vector<R*>*)> result(new std::vector<R*>,
+                                                                        &DeleteAll<R>);
+    try {
+      auto servant = Rm::Access();
+      if (IsNew()) {
+        SetInternalValidFrom(valid_from_);
+        TakeOver(MakeOwned(std::invoke(create, servant.in(), Rm::Token(), ToIdl())).in());
+      } else {
+        bool const adding = valid_from_.IsDifferent(GetInternalValidFrom());
+        if (adding) SetInternalValidFrom(valid_from_);
+        auto seq = adding ? MakeOwned(std::invoke(add, servant.in(), Rm::Token(), list...,
+                                                  ToIdl(), remove_new_))
+                          : MakeOwned(std::invoke(set, servant.in(), Rm::Token(), list...,
+                                                  ToIdl(), remove_new_));
+        AppendAll(result.get(), seq.in());
+        MakeBoCopy();
+      }
+    } catch (CORBA::Exception& e) {
+      this->ResetBo();
+      base::Ostrel::Instance()->ConvertException(e);
+    }
+    return result.release();
   }
 
   // Delete and Restore…: op(servant, token) sends what the record kind's
