@@ -115,7 +115,9 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
     Upcall guard(this);
     if (!guard || stopped_) return;
     Fail(std::make_unique<VException>(StringConverter::JoinSurrogates(e.message.in()),
-                                      e.source.in(), e.detail.in(), VException::kCallback, true));
+                                      StringConverter::JoinSurrogates(e.source.in()),
+                                      StringConverter::JoinSurrogates(e.detail.in()),
+                                      VException::kCallback, true));
   }
   void setDomainException(DomainExceptionStruct const& e) override {
     Upcall guard(this);
@@ -186,7 +188,7 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   // for tells the destructor whether there is anything to deactivate.
   PortableServer::POA_ptr _default_POA() override {
     activated_ = true;
-    return PortableServer::ServantBase::_default_POA();
+    return Ostrel::Instance()->CallbackPoa();
   }
 
  private:
@@ -290,7 +292,7 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   void Deactivate() {
     if (!activated_) return;
     try {
-      PortableServer::POA_var poa = PortableServer::ServantBase::_default_POA();
+      PortableServer::POA_var poa = Ostrel::Instance()->CallbackPoa();
       PortableServer::ObjectId_var id = poa->servant_to_id(this);
       poa->deactivate_object(id.in());
       // The POA lets go of the object once its last request completed.

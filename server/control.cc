@@ -1,5 +1,7 @@
 #include "control.h"
 
+#include "orb_setup.h"
+
 namespace ostrel::server {
 
 void ControlServantImpl::injectFault(const com::ostrel::reference::FaultStruct& fault) {
@@ -27,5 +29,30 @@ void ControlServantImpl::setBatchDelay(CORBA::Long delayMs) {
 // Only asks main to stop: shutting the ORB down from an upcall is not allowed
 // to wait, and the streams must be joined first.
 void ControlServantImpl::shutdown() { core_.RequestStop(); }
+
+}  // namespace ostrel::server
+
+namespace ostrel::server {
+
+char* ControlServantImpl::referenceAddress(CORBA::Object_ptr target) {
+  return CORBA::string_dup(ReferenceAddress(target).c_str());
+}
+
+void ControlServantImpl::reportStreamFailure(
+    com::ostrel::serverbase::query::AllCallback_ptr target,
+    const com::ostrel::serverbase::query::DatabaseExceptionStruct& failure) {
+  target->setException(failure);
+}
+
+void ControlServantImpl::reportStreamDomainFailure(
+    com::ostrel::serverbase::query::AllCallback_ptr target,
+    const com::ostrel::serverbase::applicationexception::DomainExceptionStruct& failure) {
+  target->setDomainException(failure);
+}
+
+com::ostrel::serverbase::applicationexception::optException* ControlServantImpl::echoFailure(
+    const com::ostrel::serverbase::applicationexception::optException& failure) {
+  return new com::ostrel::serverbase::applicationexception::optException(failure);
+}
 
 }  // namespace ostrel::server

@@ -20,6 +20,15 @@ class ControlServantImpl : public POA_com::ostrel::reference::ControlServant {
   void setBatchSize(CORBA::Long size) override;
   void setBatchDelay(CORBA::Long delayMs) override;
   void shutdown() override;
+  char* referenceAddress(CORBA::Object_ptr target) override;
+  void reportStreamFailure(
+      com::ostrel::serverbase::query::AllCallback_ptr target,
+      const com::ostrel::serverbase::query::DatabaseExceptionStruct& failure) override;
+  void reportStreamDomainFailure(
+      com::ostrel::serverbase::query::AllCallback_ptr target,
+      const com::ostrel::serverbase::applicationexception::DomainExceptionStruct& failure) override;
+  com::ostrel::serverbase::applicationexception::optException* echoFailure(
+      const com::ostrel::serverbase::applicationexception::optException& failure) override;
 
  private:
   Core& core_;

@@ -1,8 +1,11 @@
-// reference_server --port N [--batch-size N] [--batch-delay-ms N] [--quiet]
+// reference_server --port N [--host H] [--publish H:P] [--tls-cert FILE [--tls-ca FILE]]
+//                  [--bidir-only] [--batch-size N] [--batch-delay-ms N] [--quiet]
 //
 // Serves the login, the control and every registered record kind on
-// 127.0.0.1. Prints "PORT <n>" once ready; stops on the control's shutdown(),
-// SIGTERM or SIGINT.
+// 127.0.0.1 (or H), over TLS only when given a certificate; references name
+// H:P when given --publish (a server behind a relay). Prints
+// "PORT <n>" once ready; stops on the control's shutdown(), SIGTERM or
+// SIGINT.
 #include <pthread.h>
 #include <csignal>
 #include <cstdio>
@@ -31,7 +34,9 @@ constexpr char kControlName[] = "com.ostrel.reference.ControlServantImpl";
 int Usage(const char* why) {
   std::fprintf(stderr,
                "reference_server: %s\n"
-               "usage: reference_server --port N [--batch-size N] [--batch-delay-ms N] "
+               "usage: reference_server --port N [--host H] [--publish H:P]\n"
+               "                        [--tls-cert FILE [--tls-ca FILE]]\n"
+               "                        [--bidir-only] [--batch-size N] [--batch-delay-ms N] "
                "[--quiet]\n",
                why);
   return 2;
@@ -46,12 +51,16 @@ bool Number(const char* text, int min, int& out) {
 }
 
 // 0 when the arguments are fine, else the exit code.
-int Parse(int argc, char** argv, Options& options) {
+int Parse(int argc, char** argv, Options& options, ostrel::server::Listen& listen) {
   bool have_port = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--quiet") {
       options.quiet = true;
+      continue;
+    }
+    if (arg == "--bidir-only") {
+      listen.bidir_only = true;
       continue;
     }
     if (i + 1 >= argc) return Usage(("missing value of " + arg).c_str());
@@ -60,6 +69,13 @@ int Parse(int argc, char** argv, Options& options) {
     if (arg == "--port") {
       ok = Number(value, 0, options.port) && options.port <= 65535;
       have_port = true;
+    } else if (arg == "--host" || arg == "--tls-cert" || arg == "--tls-ca" || arg == "--publish") {
+      std::string& field = arg == "--host"       ? listen.host
+                           : arg == "--tls-cert" ? listen.tls_cert
+                           : arg == "--tls-ca"   ? listen.tls_ca
+                                                 : listen.publish;
+      field = value;
+      ok = !field.empty();
     } else if (arg == "--batch-size") {
       ok = Number(value, 1, options.batch_size);
     } else if (arg == "--batch-delay-ms") {
@@ -69,6 +85,8 @@ int Parse(int argc, char** argv, Options& options) {
     }
     if (!ok) return Usage(("bad value of " + arg).c_str());
   }
+  if (!listen.tls_ca.empty() && listen.tls_cert.empty()) return Usage("--tls-ca needs --tls-cert");
+  listen.port = options.port;
   return have_port ? 0 : Usage("--port is required");
 }
 
@@ -76,7 +94,8 @@ int Parse(int argc, char** argv, Options& options) {
 
 int main(int argc, char** argv) {
   Options options;
-  if (int code = Parse(argc, argv, options)) return code;
+  ostrel::server::Listen listen;
+  if (int code = Parse(argc, argv, options, listen)) return code;
 
   // Every thread (the ORB's too) inherits the blocked set; one thread takes
   // the signals with sigtimedwait.
@@ -89,7 +108,7 @@ int main(int argc, char** argv) {
 
   CORBA::ORB_var orb;
   try {
-    orb = ostrel::server::InitOrb(options.port, options.quiet);
+    orb = ostrel::server::InitOrb(listen, options.quiet);
     CORBA::Object_var obj = orb->resolve_initial_references("RootPOA");
     PortableServer::POA_var root = PortableServer::POA::_narrow(obj);
     PortableServer::POA_var named = ostrel::server::NamedAdapter(orb);
@@ -130,10 +149,12 @@ int main(int argc, char** argv) {
     // Streams first (they call out through the ORB), then the upcalls.
     core->streamer().Stop();
     orb->shutdown(true);
+    ostrel::server::ReleaseAdapters();
     orb->destroy();  // deletes the servants, which may still use the core
     core.reset();
   } catch (const CORBA::INITIALIZE&) {
-    std::fprintf(stderr, "reference_server: cannot listen on 127.0.0.1:%d\n", options.port);
+    std::fprintf(stderr, "reference_server: cannot listen on %s:%d%s\n", listen.host.c_str(),
+                 options.port, listen.tls_cert.empty() ? "" : " (or cannot use the certificate)");
     return 1;
   } catch (const CORBA::Exception& e) {
     std::fprintf(stderr, "reference_server: %s\n", e._name());

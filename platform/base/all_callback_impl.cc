@@ -6,8 +6,10 @@ namespace ostrel {
 namespace base {
 
 VException* AllCallbackImpl::ConvertDomainExceptionStruct(DomainExceptionStruct const& e) {
-  return new VException(StringConverter::JoinSurrogates(e.message.in()), e.domainClass.in(),
-                        e.memberName.in(), VException::kCallback, true);
+  return new VException(StringConverter::JoinSurrogates(e.message.in()),
+                        StringConverter::JoinSurrogates(e.domainClass.in()),
+                        StringConverter::JoinSurrogates(e.memberName.in()), VException::kCallback,
+                        true);
 }
 
 }  // namespace base

@@ -1,13 +1,283 @@
 #include "orb_binding.h"
 
+#include <arpa/inet.h>
+#include <omniORB4/BiDirPolicy.h>
+#include <omniORB4/sslContext.h>
+#include <openssl/err.h>
+#include <openssl/x509v3.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
 #include <string>
 
 namespace ostrel {
 namespace base {
 namespace orb_binding {
+namespace {
 
-CORBA::ORB_ptr InitClientOrb(unsigned long call_timeout_ms) {
-  std::string const timeout = std::to_string(call_timeout_ms);
+std::mutex g_mutex;
+std::string g_server_name;        // guarded by g_mutex
+std::string g_failure;            // guarded by g_mutex
+bool g_have_client_cert = false;  // guarded by g_mutex
+PortableServer::POA_var g_callback_poa;
+
+void RecordFailure(std::string const& why, bool overwrite) {
+  std::lock_guard<std::mutex> lock(g_mutex);
+  if (overwrite || g_failure.empty()) g_failure = why;
+}
+
+// The ORB warns at every start that its TLS transport has no authorities
+// when the client runs plain; that is intended, so the line is dropped.
+void Log(char const* text) {
+  if (std::strstr(text, "SSL CA certificate location is not set") != nullptr) return;
+  std::fputs(text, stderr);
+}
+
+std::string VerifyReason(int error) {
+  switch (error) {
+    case X509_V_ERR_DEPTH_ZERO_SELF_SIGNED_CERT:
+    case X509_V_ERR_SELF_SIGNED_CERT_IN_CHAIN:
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT:
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT_LOCALLY:
+    case X509_V_ERR_UNABLE_TO_VERIFY_LEAF_SIGNATURE:
+    case X509_V_ERR_CERT_UNTRUSTED:
+      return std::string("unknown authority (") + X509_verify_cert_error_string(error) + ")";
+    case X509_V_ERR_CERT_HAS_EXPIRED:
+      return "expired certificate";
+    case X509_V_ERR_CERT_NOT_YET_VALID:
+      return "certificate not yet valid";
+    default:
+      return std::string("certificate rejected (") + X509_verify_cert_error_string(error) + ")";
+  }
+}
+
+// The names a certificate is for, for the message of a mismatch.
+std::string CertificateNames(X509* cert) {
+  std::string names;
+  auto* sans =
+      static_cast<GENERAL_NAMES*>(X509_get_ext_d2i(cert, NID_subject_alt_name, nullptr, nullptr));
+  for (int i = 0; sans != nullptr && i < sk_GENERAL_NAME_num(sans); ++i) {
+    GENERAL_NAME* n = sk_GENERAL_NAME_value(sans, i);
+    std::string name;
+    if (n->type == GEN_DNS) {
+      name.assign(reinterpret_cast<char const*>(ASN1_STRING_get0_data(n->d.dNSName)),
+                  static_cast<std::size_t>(ASN1_STRING_length(n->d.dNSName)));
+    } else if (n->type == GEN_IPADD) {
+      char text[INET6_ADDRSTRLEN] = "";
+      int const len = ASN1_STRING_length(n->d.iPAddress);
+      inet_ntop(len == 16 ? AF_INET6 : AF_INET, ASN1_STRING_get0_data(n->d.iPAddress), text,
+                sizeof text);
+      name = text;
+    }
+    if (!name.empty()) names += (names.empty() ? "" : ", ") + name;
+  }
+  GENERAL_NAMES_free(sans);
+  return names.empty() ? "no host name" : names;
+}
+
+bool NameMatches(X509* cert, std::string const& host) {
+  unsigned char addr[16];
+  bool const is_ip =
+      inet_pton(AF_INET, host.c_str(), addr) == 1 || inet_pton(AF_INET6, host.c_str(), addr) == 1;
+  if (is_ip) return X509_check_ip_asc(cert, host.c_str(), 0) == 1;
+  return X509_check_host(cert, host.c_str(), host.size(), 0, nullptr) == 1;
+}
+
+// The ORB checks the chain only; the server's name is checked here, on
+// connections this process opens (not on callbacks it accepts).
+int Verify(int ok, X509_STORE_CTX* ctx) {
+  auto* ssl =
+      static_cast<SSL*>(X509_STORE_CTX_get_ex_data(ctx, SSL_get_ex_data_X509_STORE_CTX_idx()));
+  if (ssl == nullptr || SSL_is_server(ssl)) return ok;
+  if (!ok) {
+    RecordFailure(VerifyReason(X509_STORE_CTX_get_error(ctx)), false);
+    return 0;
+  }
+  if (X509_STORE_CTX_get_error_depth(ctx) != 0) return ok;
+  X509* cert = X509_STORE_CTX_get_current_cert(ctx);
+  std::string host;
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    host = g_server_name;
+  }
+  if (!NameMatches(cert, host)) {
+    RecordFailure(
+        "name mismatch (the certificate is for " + CertificateNames(cert) + ", not " + host + ")",
+        false);
+    X509_STORE_CTX_set_error(ctx, X509_V_ERR_HOSTNAME_MISMATCH);
+    return 0;
+  }
+  return ok;
+}
+
+void Info(SSL const* ssl, int where, int ret) {
+  if (SSL_is_server(const_cast<SSL*>(ssl))) return;
+  if (where & SSL_CB_HANDSHAKE_START) {
+    // A new attempt: an older failure does not explain the next one.
+    if (!SSL_is_init_finished(ssl)) RecordFailure("", true);
+    return;
+  }
+  if ((where & SSL_CB_ALERT) && (where & SSL_CB_READ) && (ret >> 8) == SSL3_AL_FATAL) {
+    int const alert = ret & 0xff;
+    bool have_cert;
+    {
+      std::lock_guard<std::mutex> lock(g_mutex);
+      have_cert = g_have_client_cert;
+    }
+    // 116: certificate_required (TLS 1.3); 40: handshake_failure.
+    if (!have_cert && (alert == 116 || alert == 40)) {
+      RecordFailure("the server requires a client certificate and none is configured", false);
+    } else {
+      RecordFailure(std::string("the server refused the connection (") +
+                        SSL_alert_desc_string_long(ret) + ")",
+                    false);
+    }
+    return;
+  }
+  if ((where & SSL_CB_CONNECT_EXIT) && ret <= 0) {
+    unsigned long const e = ERR_peek_error();
+    if (e == 0) return;  // only waiting for the peer
+    char const* reason = ERR_reason_error_string(e);
+    RecordFailure(std::string("no TLS handshake with the server (") + (reason ? reason : "?") +
+                      "; does it serve plain IIOP?)",
+                  false);
+  }
+}
+
+// The ORB's TLS context with the certificate and its key in separate files
+// (or one), and peer certificates always required.
+class TlsContext : public sslContext {
+ public:
+  TlsContext(std::string ca, std::string cert, std::string key, std::string password)
+      : sslContext(nullptr, nullptr, nullptr),
+        ca_(std::move(ca)),
+        cert_(std::move(cert)),
+        key_(std::move(key)),
+        password_(std::move(password)) {}
+
+ protected:
+  void set_CA() override {
+    if (SSL_CTX_load_verify_locations(get_SSL_CTX(), ca_.c_str(), nullptr) != 1) {
+      throw CORBA::INITIALIZE(0, CORBA::COMPLETED_NO);
+    }
+  }
+  void set_certificate() override {
+    if (cert_.empty()) return;
+    if (SSL_CTX_use_certificate_chain_file(get_SSL_CTX(), cert_.c_str()) != 1) {
+      throw CORBA::INITIALIZE(0, CORBA::COMPLETED_NO);
+    }
+  }
+  void set_privatekey() override {
+    if (cert_.empty()) return;
+    SSL_CTX_set_default_passwd_cb(get_SSL_CTX(), Password);
+    SSL_CTX_set_default_passwd_cb_userdata(get_SSL_CTX(), &password_);
+    if (SSL_CTX_use_PrivateKey_file(get_SSL_CTX(), key_.c_str(), SSL_FILETYPE_PEM) != 1 ||
+        SSL_CTX_check_private_key(get_SSL_CTX()) != 1) {
+      throw CORBA::INITIALIZE(0, CORBA::COMPLETED_NO);
+    }
+  }
+  int set_verify_mode() override { return SSL_VERIFY_PEER | SSL_VERIFY_FAIL_IF_NO_PEER_CERT; }
+
+ private:
+  static int Password(char* buf, int size, int, void* data) {
+    auto const* password = static_cast<std::string const*>(data);
+    int const n = static_cast<int>(password->size());
+    if (n >= size) return 0;
+    std::memcpy(buf, password->data(), static_cast<std::size_t>(n));
+    return n;
+  }
+
+  std::string ca_, cert_, key_, password_;
+};
+
+std::string OpenSslError() {
+  unsigned long const e = ERR_get_error();
+  ERR_clear_error();
+  char const* reason = e != 0 ? ERR_reason_error_string(e) : nullptr;
+  return reason ? reason : "unreadable";
+}
+
+// Loads the files the way the ORB will, so that a mistake is reported with
+// the file's name instead of as a failed ORB start.
+void CheckTlsFiles(ClientOrbOptions const& o) {
+  std::unique_ptr<SSL_CTX, void (*)(SSL_CTX*)> ctx(SSL_CTX_new(TLS_client_method()), SSL_CTX_free);
+  if (!ctx) throw std::runtime_error("cannot start TLS: " + OpenSslError());
+  if (o.ca_file.empty()) throw std::runtime_error("no trusted authorities file configured");
+  STACK_OF(X509_INFO)* infos = nullptr;
+  if (FILE* f = std::fopen(o.ca_file.c_str(), "r")) {
+    infos = PEM_X509_INFO_read(f, nullptr, nullptr, nullptr);
+    std::fclose(f);
+  }
+  int certificates = 0;
+  for (int i = 0; infos != nullptr && i < sk_X509_INFO_num(infos); ++i) {
+    if (sk_X509_INFO_value(infos, i)->x509 != nullptr) ++certificates;
+  }
+  sk_X509_INFO_pop_free(infos, X509_INFO_free);
+  ERR_clear_error();
+  if (certificates == 0) {
+    throw std::runtime_error("trusted authorities file '" + o.ca_file +
+                             "' cannot be read or holds no certificate");
+  }
+  if (o.cert_file.empty()) return;
+  if (SSL_CTX_use_certificate_chain_file(ctx.get(), o.cert_file.c_str()) != 1) {
+    throw std::runtime_error("client certificate file '" + o.cert_file +
+                             "' cannot be read: " + OpenSslError());
+  }
+  std::string password = o.key_password;
+  SSL_CTX_set_default_passwd_cb_userdata(ctx.get(), &password);
+  SSL_CTX_set_default_passwd_cb(ctx.get(), [](char* buf, int size, int, void* data) {
+    auto const* p = static_cast<std::string const*>(data);
+    int const n = static_cast<int>(p->size());
+    if (n >= size) return 0;
+    std::memcpy(buf, p->data(), static_cast<std::size_t>(n));
+    return n;
+  });
+  if (SSL_CTX_use_PrivateKey_file(ctx.get(), o.key_file.c_str(), SSL_FILETYPE_PEM) != 1) {
+    throw std::runtime_error("client key file '" + o.key_file +
+                             "' cannot be read (wrong password?): " + OpenSslError());
+  }
+  if (SSL_CTX_check_private_key(ctx.get()) != 1) {
+    throw std::runtime_error("client key file '" + o.key_file + "' does not belong to '" +
+                             o.cert_file + "'");
+  }
+}
+
+}  // namespace
+
+CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
+  ClientOrbOptions o = given;
+  if (o.key_file.empty()) o.key_file = o.cert_file;
+  std::string const timeout = std::to_string(o.call_timeout_ms);
+  bool const bidir = o.callback_host.empty();
+  // Bidirectional: the listening endpoint is only the address the callback
+  // references name; the server finds this client's connection by it.
+  std::string const endpoint =
+      std::string(o.tls ? "giop:ssl:" : "giop:tcp:") + (bidir ? "127.0.0.1" : o.callback_host) +
+      ":" + (bidir || o.callback_port == 0 ? "" : std::to_string(o.callback_port));
+  // A TLS client never falls back to plain connections.
+  std::string const rule = std::string("* ") + (o.tls ? "ssl" : "tcp") + (bidir ? ",bidir" : "");
+
+  omniORB::setLogFunction(Log);
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_failure.clear();
+    g_have_client_cert = o.tls && !o.cert_file.empty();
+  }
+  if (o.tls) {
+    CheckTlsFiles(o);
+    sslContext::verify_callback = Verify;
+    sslContext::info_callback = Info;
+    // The ORB's TLS transport takes this context at start and frees it at
+    // destroy().
+    sslContext::singleton = new TlsContext(o.ca_file, o.cert_file, o.key_file, o.key_password);
+  } else {
+    sslContext::singleton = nullptr;
+    sslContext::certificate_authority_file = nullptr;
+  }
+
   // Code sets: corbaloc references carry no code-set information, so both
   // sides are told. Wide text is UTF-16 code units on both sides; the
   // business objects split characters outside the BMP into surrogate pairs
@@ -16,22 +286,73 @@ CORBA::ORB_ptr InitClientOrb(unsigned long call_timeout_ms) {
                               {"nativeWCharCodeSet", "UTF-16"},
                               {"defaultWCharCodeSet", "UTF-16"},
                               {"giopMaxMsgSize", "67108864"},
-                              {"endPoint", "giop:tcp:127.0.0.1:"},
+                              {"endPoint", endpoint.c_str()},
+                              {"clientTransportRule", rule.c_str()},
+                              {"offerBiDirectionalGIOP", bidir ? "1" : "0"},
                               {"clientCallTimeOutPeriod", timeout.c_str()},
+                              {"clientConnectTimeOutPeriod", timeout.c_str()},
+                              // A connection whose server died is let go within
+                              // about two seconds: with bidirectional GIOP the
+                              // half-closed socket would otherwise keep the
+                              // server's port from being listened on again.
+                              {"scanGranularity", "1"},
+                              {"outConScanPeriod", "2"},
                               {nullptr, nullptr}};
   int argc = 0;
   char* argv[] = {nullptr};
   CORBA::ORB_var orb = CORBA::ORB_init(argc, argv, "omniORB4", options);
   CORBA::Object_var obj = orb->resolve_initial_references("RootPOA");
-  PortableServer::POA_var poa = PortableServer::POA::_narrow(obj);
-  PortableServer::POAManager_var manager = poa->the_POAManager();
+  PortableServer::POA_var root = PortableServer::POA::_narrow(obj);
+  PortableServer::POAManager_var manager = root->the_POAManager();
+  PortableServer::POA_var callbacks;
+  if (bidir) {
+    // Upcalls over the client's own connection reach only objects of a POA
+    // that allows them.
+    // Implicit activation like the root POA's: callback objects use _this().
+    CORBA::PolicyList policies;
+    policies.length(2);
+    policies[0] = new BiDirPolicy::BidirectionalPolicy(BiDirPolicy::BOTH);
+    policies[1] = root->create_implicit_activation_policy(PortableServer::IMPLICIT_ACTIVATION);
+    callbacks = root->create_POA("callbacks", manager, policies);
+    policies[1]->destroy();
+  } else {
+    callbacks = PortableServer::POA::_duplicate(root);
+  }
   manager->activate();
+  std::lock_guard<std::mutex> lock(g_mutex);
+  g_callback_poa = callbacks._retn();
   return orb._retn();
 }
 
-std::string ObjectUrl(std::string const& host, int port, char const* key) {
+PortableServer::POA_ptr CallbackPoa() {
+  std::lock_guard<std::mutex> lock(g_mutex);
+  return PortableServer::POA::_duplicate(g_callback_poa.in());
+}
+
+void DestroyClientOrb(CORBA::ORB_ptr orb) {
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_callback_poa = PortableServer::POA::_nil();
+  }
+  orb->destroy();
+}
+
+std::string ObjectUrl(bool tls, std::string const& host, int port, char const* key) {
   // GIOP 1.2: 1.0 cannot carry wide strings.
-  return "corbaloc:iiop:1.2@" + host + ":" + std::to_string(port) + "/" + key;
+  return std::string(tls ? "corbaloc:ssliop:1.2@" : "corbaloc:iiop:1.2@") + host + ":" +
+         std::to_string(port) + "/" + key;
+}
+
+void ExpectServerName(std::string const& host) {
+  std::lock_guard<std::mutex> lock(g_mutex);
+  g_server_name = host;
+}
+
+std::string TakeHandshakeFailure() {
+  std::lock_guard<std::mutex> lock(g_mutex);
+  std::string failure;
+  failure.swap(g_failure);
+  return failure;
 }
 
 }  // namespace orb_binding

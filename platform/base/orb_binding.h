@@ -11,14 +11,43 @@ namespace ostrel {
 namespace base {
 namespace orb_binding {
 
-// Starts the client ORB: UTF-8 and UTF-16 code sets, large messages, a
-// loopback endpoint for callbacks, and the per-call time-out. Activates the
-// root POA so that callback objects can receive upcalls.
-CORBA::ORB_ptr InitClientOrb(unsigned long call_timeout_ms);
+struct ClientOrbOptions {
+  unsigned long call_timeout_ms = 30000;
+  // Where the server calls back: over the client's own connection
+  // (bidirectional GIOP) when callback_host is empty, else to a listening
+  // endpoint on callback_host:callback_port (port 0: any free one).
+  std::string callback_host;
+  int callback_port = 0;
+  // TLS: every connection, callbacks included, or none.
+  bool tls = false;
+  std::string ca_file;
+  std::string cert_file;  // empty: no client certificate
+  std::string key_file;
+  std::string key_password;
+};
+
+// Starts the client ORB: UTF-8 and UTF-16 code sets, large messages, the
+// callback endpoint, the transport and the per-call time-out. Activates the
+// POA that callback objects live in. Throws std::runtime_error naming the
+// file when a TLS file cannot be used.
+CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given);
+
+// The POA for callback objects of the ORB last started; a new reference.
+PortableServer::POA_ptr CallbackPoa();
+
+// Destroys an ORB started by InitClientOrb.
+void DestroyClientOrb(CORBA::ORB_ptr orb);
 
 // The text form of a reference to the object with the plain key `key` at
-// host:port.
-std::string ObjectUrl(std::string const& host, int port, char const* key);
+// host:port, over TLS or plain IIOP.
+std::string ObjectUrl(bool tls, std::string const& host, int port, char const* key);
+
+// The host name the server's certificate must carry.
+void ExpectServerName(std::string const& host);
+
+// Why the last TLS handshake with the server failed, e.g. "unknown
+// authority (...)"; empty when none failed since the last call. Clears it.
+std::string TakeHandshakeFailure();
 
 }  // namespace orb_binding
 }  // namespace base

@@ -1,8 +1,11 @@
 #include "ostrel.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,15 +27,32 @@ Ostrel* g_instance = nullptr;
 std::mutex g_instance_mutex;
 
 // The value of a setting: the environment variable if set, else the key of
-// section [Server] in the settings file, else empty.
-std::string Lookup(char const* env, std::wstring const& key,
+// the section in the settings file, else empty.
+std::string Lookup(char const* env, wchar_t const* section, std::wstring const& key,
                    std::vector<Setting*> const& settings) {
   if (char const* v = std::getenv(env)) return v;
   std::string value;
   for (Setting* s : settings) {
-    if (s->GetSection() == L"Server" && s->GetKey() == key) value = s->GetValue().c_str();
+    if (s->GetSection() == section && s->GetKey() == key) value = s->GetValue().c_str();
   }
   return value;
+}
+
+std::string Lookup(char const* env, std::wstring const& key,
+                   std::vector<Setting*> const& settings) {
+  return Lookup(env, L"Server", key, settings);
+}
+
+// The rule of .pgpass: a password is only taken from a file that no one but
+// its owner can read.
+std::string PasswordRefused(std::string const& path) {
+  struct stat st;
+  if (path.empty() || stat(path.c_str(), &st) != 0) return "";
+  if ((st.st_mode & (S_IRWXG | S_IRWXO)) == 0) return "";
+  return "settings file '" + path +
+         "' holds a password but can be read by other users than its owner, so the password "
+         "is not used; restrict it with: chmod 600 " +
+         path;
 }
 
 [[noreturn]] void BadSetting(char const* env, char const* key, std::string const& value,
@@ -80,6 +100,12 @@ std::string Explain(std::string const& name) {
   return "remote call failed";
 }
 
+// A domain failure's source is its domain class, when the server names one.
+std::wstring DomainSource(wchar_t const* domain_class) {
+  std::wstring source = StringConverter::JoinSurrogates(domain_class);
+  return source.empty() ? L"DomainException" : source;
+}
+
 }  // namespace
 
 RuntimeConfig RuntimeConfig::Load() {
@@ -107,9 +133,50 @@ RuntimeConfig RuntimeConfig::Load() {
   }
   c.user = StringConverter::ToWide(Lookup("OSTREL_USER", L"User", raw));
   c.password = StringConverter::ToWide(Lookup("OSTREL_PASSWORD", L"Password", raw));
+  if (!c.password.empty() && std::getenv("OSTREL_PASSWORD") == nullptr) {
+    c.password_refused = PasswordRefused(path);
+    if (!c.password_refused.empty()) c.password.clear();
+  }
   std::string timeout = Lookup("OSTREL_CALL_TIMEOUT_MS", L"CallTimeoutMs", raw);
   if (!timeout.empty() && !ParseUnsigned(timeout, 3600000, &c.call_timeout_ms)) {
     BadSetting("OSTREL_CALL_TIMEOUT_MS", "CallTimeoutMs", timeout, "milliseconds (0 = none)");
+  }
+
+  std::string const transport = Lookup("OSTREL_TRANSPORT", L"Transport", raw);
+  if (transport == "tls") {
+    c.tls = true;
+  } else if (!transport.empty() && transport != "plain") {
+    BadSetting("OSTREL_TRANSPORT", "Transport", transport, "plain or tls");
+  }
+  c.ca_file = Lookup("OSTREL_TLS_CA_FILE", L"TlsCaFile", raw);
+  c.cert_file = Lookup("OSTREL_TLS_CERT_FILE", L"TlsCertFile", raw);
+  c.key_file = Lookup("OSTREL_TLS_KEY_FILE", L"TlsKeyFile", raw);
+  c.key_password = Lookup("OSTREL_TLS_KEY_PASSWORD", L"TlsKeyPassword", raw);
+  if (c.tls && c.ca_file.empty()) {
+    BadSetting("OSTREL_TLS_CA_FILE", "TlsCaFile", "", "the file of trusted authorities");
+  }
+  if (c.tls && !c.key_password.empty() && std::getenv("OSTREL_TLS_KEY_PASSWORD") == nullptr) {
+    std::string const refused = PasswordRefused(path);
+    if (!refused.empty()) {
+      throw VException(StringConverter::ToWide(refused), L"RuntimeConfig", L"",
+                       VException::kUnknown, false);
+    }
+  }
+
+  std::string const callback = Lookup("OSTREL_CALLBACK_ENDPOINT", L"Callback", L"Endpoint", raw);
+  if (!callback.empty() && callback != "bidir") {
+    auto const colon = callback.rfind(':');
+    unsigned long port = 0;
+    bool const has_port = colon != std::string::npos;
+    c.callback_host = has_port ? callback.substr(0, colon) : callback;
+    if (c.callback_host.empty() ||
+        (has_port && !ParseUnsigned(callback.substr(colon + 1), 65535, &port))) {
+      throw VException(StringConverter::ToWide("setting OSTREL_CALLBACK_ENDPOINT ([Callback] "
+                                               "Endpoint) is '" +
+                                               callback + "', expected bidir or host[:port]"),
+                       L"RuntimeConfig", L"", VException::kUnknown, false);
+    }
+    c.callback_port = static_cast<int>(port);
   }
   return c;
 }
@@ -128,9 +195,26 @@ void Ostrel::Shutdown() {
 }
 
 Ostrel::Ostrel() : config_(RuntimeConfig::Load()) {
-  orb_ = orb_binding::InitClientOrb(config_.call_timeout_ms);
+  orb_binding::ClientOrbOptions o;
+  o.call_timeout_ms = config_.call_timeout_ms;
+  o.callback_host = config_.callback_host;
+  o.callback_port = config_.callback_port;
+  o.tls = config_.tls;
+  o.ca_file = config_.ca_file;
+  o.cert_file = config_.cert_file;
+  o.key_file = config_.key_file;
+  o.key_password = config_.key_password;
+  try {
+    orb_ = orb_binding::InitClientOrb(o);
+  } catch (std::runtime_error const& e) {
+    throw VException(StringConverter::ToWide(std::string("TLS set-up: ") + e.what()),
+                     L"RuntimeConfig", L"", VException::kUnknown, false);
+  }
+  orb_binding::ExpectServerName(config_.host);
   SetToken(access::AccessToken::_nil());
 }
+
+PortableServer::POA_ptr Ostrel::CallbackPoa() const { return orb_binding::CallbackPoa(); }
 
 void Ostrel::SetToken(access::AccessToken_ptr token) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -142,7 +226,7 @@ Ostrel::~Ostrel() {
   try {
     servants_.clear();
     tokens_.clear();
-    orb_->destroy();
+    orb_binding::DestroyClientOrb(orb_.in());
   } catch (CORBA::Exception&) {
     // Nothing to do at the end of the process.
   }
@@ -152,6 +236,7 @@ void Ostrel::SetEndpoint(std::string const& host, int port) {
   std::lock_guard<std::mutex> lock(mutex_);
   config_.host = host;
   config_.port = port;
+  orb_binding::ExpectServerName(host);
   servants_.clear();
   tokens_.emplace_back(access::AccessToken::_nil());
   token_.store(&tokens_.back());
@@ -165,7 +250,7 @@ CORBA::Object_ptr Ostrel::GetServant(char const* name) {
       throw VException(L"no application server configured: set OSTREL_SERVER or [Server] Endpoint",
                        L"RuntimeConfig", L"", VException::kUnknown, false);
     }
-    std::string url = orb_binding::ObjectUrl(config_.host, config_.port, name);
+    std::string url = orb_binding::ObjectUrl(config_.tls, config_.host, config_.port, name);
     it = servants_.emplace(name, orb_->string_to_object(url.c_str())).first;
   }
   return CORBA::Object::_duplicate(it->second.in());
@@ -180,7 +265,13 @@ void Ostrel::KeepServant(char const* name, CORBA::Object_ptr looked_up,
   }
 }
 
-void Ostrel::Login() { Login(config_.user, config_.password); }
+void Ostrel::Login() {
+  if (!config_.password_refused.empty()) {
+    throw VException(StringConverter::ToWide(config_.password_refused), L"RuntimeConfig", L"",
+                     VException::kAccessDenied, false);
+  }
+  Login(config_.user, config_.password);
+}
 
 void Ostrel::Login(std::wstring const& user, std::wstring const& password) {
   try {
@@ -238,6 +329,24 @@ void Ostrel::ConvertException(CORBA::Exception& e) const {
     std::snprintf(detail, sizeof detail, "minor 0x%lx, completed %s",
                   static_cast<unsigned long>(x->minor()), CompletionText(x->completed()));
     std::string message = Explain(name) + " (" + name + ", " + detail + ")";
+    if (name == "TRANSIENT" || name == "COMM_FAILURE" || name == "TIMEOUT") {
+      std::string server;
+      bool tls;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        server = config_.host + ":" + std::to_string(config_.port);
+        tls = config_.tls;
+      }
+      std::string const why = orb_binding::TakeHandshakeFailure();
+      if (tls && !why.empty()) {
+        message = "secure connection to the application server " + server + " failed: " + why +
+                  " (" + name + ", " + detail + ")";
+      } else if (!tls && name == "COMM_FAILURE") {
+        // What a plain client sees of a server that accepts TLS only.
+        message += "; the application server " + server +
+                   " closed the connection (if it accepts TLS only, set OSTREL_TRANSPORT=tls)";
+      }
+    }
     VException v(StringConverter::ToWide(message), Widen(name.c_str()), Widen(detail),
                  VException::kSystem, true);
     v.SetSystemInfo(x->minor(), x->completed() == CORBA::COMPLETED_YES ? VException::kCompletedYes
@@ -264,7 +373,8 @@ VException* Ostrel::GetException(optException const& e) const {
                             L"", VException::kPersistency, true);
     case ae::DOMAIN_EXCEPTION:
       return new VException(StringConverter::JoinSurrogates(e.domainException().message.in()),
-                            L"DomainException", e.domainException().memberName.in(),
+                            DomainSource(e.domainException().domainClass.in()),
+                            StringConverter::JoinSurrogates(e.domainException().memberName.in()),
                             VException::kDomain, true);
     default:
       return new VException(L"", L"", L"", VException::kUnknown, true);

@@ -18,23 +18,42 @@ namespace base {
 using AccessToken_var = com::ostrel::serverbase::access::AccessToken_var;
 using optException = com::ostrel::serverbase::applicationexception::optException;
 
-// Where the application server is and who logs in. Read once, at the first
-// use of Ostrel::Instance(), from the environment, which wins, and from the
-// settings file (section [Server]):
+// Where the application server is, who logs in, and how. Read once, at the
+// first use of Ostrel::Instance(), from the environment, which wins, and from
+// the settings file:
 //
-//   OSTREL_SERVER          [Server] Endpoint        host:port, e.g. 127.0.0.1:7001
-//   OSTREL_USER            [Server] User            user name for Login()
-//   OSTREL_PASSWORD        [Server] Password
-//   OSTREL_CALL_TIMEOUT_MS [Server] CallTimeoutMs   per-call time-out, default 30000
+//   OSTREL_SERVER            [Server] Endpoint        host:port, e.g. 127.0.0.1:7001
+//   OSTREL_USER              [Server] User            user name for Login()
+//   OSTREL_PASSWORD          [Server] Password
+//   OSTREL_CALL_TIMEOUT_MS   [Server] CallTimeoutMs   per-call time-out, default 30000
+//   OSTREL_TRANSPORT         [Server] Transport       plain (default) or tls
+//   OSTREL_TLS_CA_FILE       [Server] TlsCaFile       trusted authorities (PEM)
+//   OSTREL_TLS_CERT_FILE     [Server] TlsCertFile     client certificate (PEM), optional
+//   OSTREL_TLS_KEY_FILE      [Server] TlsKeyFile      its key (PEM); default: the certificate file
+//   OSTREL_TLS_KEY_PASSWORD  [Server] TlsKeyPassword  the key's password
+//   OSTREL_CALLBACK_ENDPOINT [Callback] Endpoint      bidir (default) or host[:port] to listen on
 //
 // A malformed value is reported when the singleton starts, naming the
-// setting; a missing endpoint when the first servant is looked up.
+// setting; a missing endpoint when the first servant is looked up. A
+// password in a settings file that others than its owner may read is not
+// used: Login() (and, for the key's password, the start) fails naming the
+// file.
 struct RuntimeConfig {
   std::string host;
   int port = 0;
   std::wstring user;
   std::wstring password;
   unsigned long call_timeout_ms = 30000;
+  bool tls = false;
+  std::string ca_file;
+  std::string cert_file;
+  std::string key_file;
+  std::string key_password;
+  // Empty: callbacks over the client's own connection (bidirectional GIOP).
+  std::string callback_host;
+  int callback_port = 0;
+  // Why the configured password cannot be used; empty when it can.
+  std::string password_refused;
 
   // Reads the environment and the settings file; throws VException naming the
   // setting that is malformed.
@@ -77,6 +96,8 @@ class Ostrel {
 
   // The ORB, for callback servants and tests.
   CORBA::ORB_ptr Orb() const { return orb_.in(); }
+  // The POA that callback objects are activated in; a new reference.
+  PortableServer::POA_ptr CallbackPoa() const;
   RuntimeConfig const& Config() const { return config_; }
 
   // Replaces the cached reference `looked_up` of servant `name` by `narrowed`,
@@ -88,7 +109,9 @@ class Ostrel {
   // servant references and the token.
   void SetEndpoint(std::string const& host, int port);
 
-  // Destroys the ORB; only for orderly process ends. No call may follow.
+  // Destroys the ORB; for orderly process ends, and for tools and tests that
+  // start again with another configuration (the next Instance() reads it).
+  // No object of the old runtime may be used afterwards.
   static void Shutdown();
 
  private:

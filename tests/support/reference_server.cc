@@ -48,6 +48,20 @@ int ReadPort(int fd) {
 ReferenceServer::~ReferenceServer() { Stop(); }
 
 void ReferenceServer::Start(int port, std::vector<std::string> const& extra_args) {
+  // A fixed port may stay taken for a moment after its last server died while
+  // a client still closes its side (bidirectional connections notice at once).
+  for (int attempt = 1;; ++attempt) {
+    try {
+      StartOnce(port, extra_args);
+      return;
+    } catch (std::runtime_error const&) {
+      if (port == 0 || attempt == 30) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+  }
+}
+
+void ReferenceServer::StartOnce(int port, std::vector<std::string> const& extra_args) {
   int fds[2];
   if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
   std::vector<std::string> args = {OSTREL_REFERENCE_SERVER, "--port", std::to_string(port),

@@ -33,6 +33,8 @@ class ReferenceServer {
   pid_t Pid() const { return pid_; }
 
  private:
+  void StartOnce(int port, std::vector<std::string> const& extra_args);
+
   pid_t pid_ = -1;
   int port_ = 0;
 };

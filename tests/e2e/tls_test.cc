@@ -1,0 +1,283 @@
+// TLS end to end: a session with a streamed query, every refusal as a clear
+// exception within the call time-out, what a relay sees on the wire, and
+// passwords in settings files others can read.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ostrel.h"
+#include "reference_server.h"
+#include "relay.h"
+#include "test_record.h"
+#include "tls_support.h"
+
+namespace ostrel {
+namespace {
+
+namespace ref = com::ostrel::reference;
+using testing::Cert;
+using testing::RestartRuntime;
+using testing::TlsClient;
+using testing::TlsServerArgs;
+
+constexpr long kCallTimeoutMs = 3000;  // OSTREL_CALL_TIMEOUT_MS of the e2e tests
+
+class Tls : public ::testing::Test {
+ protected:
+  void TearDown() override { testing::RestoreSharedRuntime(); }
+
+  static TestRecord NewRecord(std::string const& key, std::wstring const& surname, long pnr) {
+    TestRecord r;
+    TestRecordRoot root = r.GetRoot();
+    root.SetOidEmployee("EMP-7");
+    root.SetOidPCompany("C-3");
+    root.SetPersonnelNumber(pnr);
+    root.SetSurname(surname);
+    root.SetKey(key);
+    r.SetRoot(root);
+    TestRecordTP tp = r.GetHistory();
+    tp.SetAmount(base::VFixed("12.50"));
+    tp.SetCount(4);
+    r.SetHistory(tp);
+    r.SetEffectiveFrom(base::VDate(1, 1, 2026));
+    r.SetValidFrom(base::VDate(1, 1, 2026));
+    return r;
+  }
+
+  static std::vector<std::unique_ptr<TestRecord>> ListAll() {
+    std::vector<TestRecordFilter*> none;
+    std::unique_ptr<std::vector<TestRecord*>> list(
+        TestRecord::GetActiveTestRecords(&none, base::Sortierung()));
+    return std::vector<std::unique_ptr<TestRecord>>(list->begin(), list->end());
+  }
+
+  struct Outcome {
+    bool refused = false;
+    std::string message;
+    long ms = 0;
+  };
+
+  // Logs in at host:port with the current runtime.
+  static Outcome TryLogin(std::string const& host, int port) {
+    base::Ostrel::Instance()->SetEndpoint(host, port);
+    Outcome o;
+    auto const start = std::chrono::steady_clock::now();
+    try {
+      base::Ostrel::Instance()->Login(L"test", L"test");
+    } catch (base::VException const& e) {
+      o.refused = true;
+      o.message = e.what();
+    }
+    o.ms = static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now() - start)
+                                 .count());
+    return o;
+  }
+};
+
+TEST_F(Tls, SessionWithListCommitFailureAndStream) {
+  testing::ReferenceServer server;
+  server.Start(0, TlsServerArgs());
+  RestartRuntime(TlsClient());
+  Outcome const login = TryLogin("127.0.0.1", server.Port());
+  ASSERT_FALSE(login.refused) << login.message;
+  testing::ResetServer();
+
+  for (long i = 0; i < 5; ++i) {
+    TestRecord r = NewRecord("TLS-" + std::to_string(i), L"Größe \U0001F512", 40 + i);
+    r.Commit();
+  }
+  auto list = ListAll();
+  ASSERT_EQ(list.size(), 5u);
+  EXPECT_EQ(list[3]->GetRoot().GetKey(), "TLS-3");
+  EXPECT_EQ(list[3]->GetRoot().GetSurname(), L"Größe \U0001F512");
+
+  TestRecord& record = *list[1];
+  TestRecordTP tp = record.GetHistory();
+  tp.SetAmount(base::VFixed("99.75"));
+  record.SetHistory(tp);
+  testing::InjectFault("setTestRecord", ref::RAISE_PERSISTENCY, L"row locked \U0001F510");
+  try {
+    record.Commit();
+    FAIL() << "the commit must fail";
+  } catch (base::VException const& e) {
+    EXPECT_EQ(e.GetMessage(), L"row locked \U0001F510");
+    EXPECT_EQ(e.GetCode(), base::VException::kPersistency);
+  }
+  EXPECT_EQ(record.GetHistory().GetAmount().ToIdl(), "12.50");
+
+  com::ostrel::reference::ControlServant_var(testing::Control())->setBatchSize(2);
+  std::vector<TestRecordFilter*> none;
+  std::unique_ptr<TestRecord::Callback> stream(
+      TestRecord::GetActiveTestRecordCB(&none, base::Sortierung(), 0));
+  ASSERT_TRUE(stream->WaitForEnd(std::chrono::milliseconds(10000)));
+  EXPECT_TRUE(stream->IsFinished());
+  EXPECT_EQ(stream->GetReceived(), 5u);
+  auto streamed = stream->TakeAll();
+  ASSERT_EQ(streamed.size(), 5u);
+  EXPECT_EQ(streamed.back()->GetRoot().GetKey(), "TLS-4");
+  for (auto* r : streamed) delete r;
+}
+
+// Each refusal names the server and why, well within the call time-out, and
+// nothing falls back to plain IIOP.
+TEST_F(Tls, RefusalsNameTheServerAndTheReason) {
+  testing::ReferenceServer good, expired, wrong_name;
+  good.Start(0, TlsServerArgs());
+  expired.Start(0, TlsServerArgs("server-expired.pem", false));
+  std::vector<std::string> args = TlsServerArgs("server-localhost.pem", false);
+  args.insert(args.end(), {"--host", "127.0.0.2"});
+  wrong_name.Start(0, args);
+
+  struct Case {
+    char const* what;
+    testing::Env client;
+    std::string host;
+    int port;
+    char const* reason;
+  };
+  std::vector<Case> const cases = {
+      {"other authority", TlsClient("other-ca.pem"), "127.0.0.1", good.Port(), "unknown authority"},
+      {"certificate for another name", TlsClient(), "127.0.0.2", wrong_name.Port(),
+       "name mismatch (the certificate is for localhost, not 127.0.0.2)"},
+      {"expired certificate", TlsClient(), "127.0.0.1", expired.Port(), "expired certificate"},
+      {"no client certificate", TlsClient("ca.pem", false), "127.0.0.1", good.Port(),
+       "requires a client certificate"},
+      {"plain client, TLS server", {}, "127.0.0.1", good.Port(), "OSTREL_TRANSPORT=tls"},
+      {"TLS client, plain server", TlsClient(), "127.0.0.1", testing::SharedServer().Port(),
+       "does it serve plain IIOP?"},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.what);
+    RestartRuntime(c.client);
+    Outcome const o = TryLogin(c.host, c.port);
+    ASSERT_TRUE(o.refused);
+    EXPECT_NE(o.message.find(c.host + ":" + std::to_string(c.port)), std::string::npos)
+        << o.message;
+    EXPECT_NE(o.message.find(c.reason), std::string::npos) << o.message;
+    EXPECT_LT(o.ms, kCallTimeoutMs);
+  }
+
+  // The control case: the same client and server do talk.
+  RestartRuntime(TlsClient());
+  Outcome const ok = TryLogin("127.0.0.1", good.Port());
+  EXPECT_FALSE(ok.refused) << ok.message;
+}
+
+// UTF-16 code units as the ORB writes them (either byte order).
+bool HasWide(testing::Relay const& relay, std::string const& ascii) {
+  std::string le, be;
+  for (char c : ascii) {
+    le += c;
+    le += '\0';
+    be += '\0';
+    be += c;
+  }
+  return relay.Contains(le) || relay.Contains(be);
+}
+
+TEST_F(Tls, RelaySeesPasswordsAndRecordsOnlyInPlainMode) {
+  for (bool tls : {false, true}) {
+    SCOPED_TRACE(tls ? "TLS" : "plain");
+    int const port = testing::FreePort();
+    testing::Relay relay("127.0.0.1", port);
+    std::vector<std::string> args = {"--publish", "127.0.0.1:" + std::to_string(relay.Port())};
+    if (tls) {
+      std::vector<std::string> more = TlsServerArgs();
+      args.insert(args.end(), more.begin(), more.end());
+    }
+    testing::ReferenceServer server;
+    server.Start(port, args);
+    RestartRuntime(tls ? TlsClient() : testing::Env{});
+    base::Ostrel::Instance()->SetEndpoint("127.0.0.1", relay.Port());
+    // The wrong password still travels; its refusal is beside the point.
+    EXPECT_THROW(base::Ostrel::Instance()->Login(L"test", L"Kw9-relay-secret"), base::VException);
+    base::Ostrel::Instance()->Login(L"test", L"test");
+    testing::ResetServer();
+    TestRecord r = NewRecord("RELAY-KEY-5521", L"Quastenflosser", 8812);
+    r.Commit();
+    auto list = ListAll();
+    ASSERT_EQ(list.size(), 1u);
+    com::ostrel::reference::ControlServant_var(testing::Control())->setBatchSize(1);
+    std::vector<TestRecordFilter*> none;
+    std::unique_ptr<TestRecord::Callback> stream(
+        TestRecord::GetActiveTestRecordCB(&none, base::Sortierung(), 0));
+    ASSERT_TRUE(stream->WaitForEnd(std::chrono::milliseconds(10000)));
+    EXPECT_EQ(stream->GetReceived(), 1u);
+
+    EXPECT_GT(relay.Bytes().size(), 1000u);
+    EXPECT_EQ(HasWide(relay, "Kw9-relay-secret"), !tls);
+    EXPECT_EQ(HasWide(relay, "Quastenflosser"), !tls);
+    EXPECT_EQ(relay.Contains("RELAY-KEY-5521"), !tls);
+    EXPECT_EQ(relay.Contains("setTestRecord") || relay.Contains("createTestRecord"), !tls);
+    RestartRuntime({});
+  }
+}
+
+class SettingsFilePassword : public Tls {
+ protected:
+  void SetUp() override {
+    path_ = testing::Certs() + "/login.ini";
+    std::ofstream(path_) << "[Server]\nUser = test\nPassword = test\n";
+    char const* previous = std::getenv("OSTREL_SETTINGS");
+    previous_ = previous ? previous : "";
+    setenv("OSTREL_SETTINGS", path_.c_str(), 1);
+  }
+  void TearDown() override {
+    setenv("OSTREL_SETTINGS", previous_.c_str(), 1);
+    Tls::TearDown();
+  }
+  std::string path_, previous_;
+};
+
+TEST_F(SettingsFilePassword, ReadableByOthersIsRefusedNamingTheFix) {
+  chmod(path_.c_str(), 0644);
+  RestartRuntime({});
+  base::Ostrel::Instance()->SetEndpoint("127.0.0.1", testing::SharedServer().Port());
+  try {
+    base::Ostrel::Instance()->Login();
+    FAIL() << "a password from a file others can read must not be used";
+  } catch (base::VException const& e) {
+    std::string const m = e.what();
+    EXPECT_NE(m.find("'" + path_ + "'"), std::string::npos) << m;
+    EXPECT_NE(m.find("chmod 600 " + path_), std::string::npos) << m;
+  }
+  EXPECT_FALSE(base::Ostrel::Instance()->IsLoggedIn());
+}
+
+TEST_F(SettingsFilePassword, OwnerOnlyFileLogsIn) {
+  chmod(path_.c_str(), 0600);
+  RestartRuntime({});
+  base::Ostrel::Instance()->SetEndpoint("127.0.0.1", testing::SharedServer().Port());
+  base::Ostrel::Instance()->Login();
+  EXPECT_TRUE(base::Ostrel::Instance()->IsLoggedIn());
+}
+
+TEST_F(SettingsFilePassword, EnvironmentPasswordIsNotAffected) {
+  chmod(path_.c_str(), 0644);
+  RestartRuntime({{"OSTREL_PASSWORD", "test"}});
+  base::Ostrel::Instance()->SetEndpoint("127.0.0.1", testing::SharedServer().Port());
+  base::Ostrel::Instance()->Login();
+  EXPECT_TRUE(base::Ostrel::Instance()->IsLoggedIn());
+}
+
+TEST_F(SettingsFilePassword, KeyPasswordReadableByOthersStopsTheStart) {
+  std::ofstream(path_, std::ios::app) << "TlsKeyPassword = anything\n";
+  chmod(path_.c_str(), 0640);
+  RestartRuntime({{"OSTREL_TRANSPORT", "tls"}, {"OSTREL_TLS_CA_FILE", Cert("ca.pem")}});
+  try {
+    base::Ostrel::Instance();
+    FAIL() << "the key's password must not be taken from this file";
+  } catch (base::VException const& e) {
+    EXPECT_NE(std::string(e.what()).find("chmod 600 " + path_), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace ostrel
