@@ -8,19 +8,11 @@
 #include <vector>
 
 #include "bo.h"
-#include "valueposition.hh"
+#include "valueposition_kind.h"
 #include "vdate.h"
 #include "vfixed.h"
 
 namespace ostrel {
-
-namespace valueposition = com::ostrel::personnel::domain::employee::valueposition;
-
-struct ValuePositionService {
-  using Servant = valueposition::ValuePositionServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.valueposition.ValuePositionServantImpl";
-};
 
 // A value position as the server computed it; every accessor is read-only.
 // Built from a struct it takes the position's identity.

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "absenttime.hh"
+#include "absenttime_kind.h"
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
@@ -21,14 +21,6 @@
 #include "vstring.h"
 
 namespace ostrel {
-
-namespace absenttime = com::ostrel::personnel::domain::employee::absenttime;
-
-struct EEAbsentTimeService {
-  using Servant = absenttime::EEAbsentTimeServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.absenttime.EEAbsentTimeServantImpl";
-};
 
 // The time-independent part: the employee and the absence type.
 //

@@ -8,9 +8,8 @@
 //     effectiveFrom to effectiveUntil (effectiveFrom alone while the end is
 //     open), 4 hours for a half leave day; empty while the period is not
 //     possible;
-//   - errorMessage: why the period is not possible (an invalid date, no
-//     start, an end before the start, a half leave day over more than one
-//     day), empty when it is.
+//   - errorMessage: why the period is not possible (no start, an end before
+//     the start, a half leave day over more than one day), empty when it is.
 //
 // Absence keys (the absence type's object id) "EFK", "EFU" and "EFS" are
 // those with continued pay (sickness, accident, sickness of a child): only
@@ -47,7 +46,7 @@
 #include <string_view>
 #include <vector>
 
-#include "absenttime.hh"
+#include "absenttime_kind.h"
 #include "dates.h"
 #include "employees.h"
 #include "record_servant.h"
@@ -66,13 +65,11 @@ namespace ax = com::ostrel::serverbase::applicationexception;
 namespace dates = ostrel::server::dates;
 using ostrel::server::Arg;
 using ostrel::server::CountArg;
+using ostrel::server::DateArg;
 using ostrel::server::RecordArg;
 using ostrel::server::Widen;
 using Store = ostrel::server::RecordStore<at::EEAbsentTimeStruct>;
 using com::ostrel::serverbase::access::AccessToken_ptr;
-
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.absenttime.EEAbsentTimeServantImpl";
 
 constexpr long kHoursPerDayTimes100 = 800;
 
@@ -82,10 +79,6 @@ bool IsContinuedPayKey(std::string_view key) {
 
 [[noreturn]] void Domain(const std::string& message) {
   throw ax::DomainException(Widen(message).c_str());
-}
-
-void CheckDate(const std::string& text) {
-  if (!dates::IsUnset(text) && !dates::IsValid(text)) Domain("invalid date '" + text + "'");
 }
 
 // Monday 0 .. Sunday 6; day 0 (1970-01-01) was a Thursday.
@@ -121,13 +114,11 @@ Span SpanOf(const at::AbsentTimeTPStruct& tp) {
   return {from, until};
 }
 
-// Why the period cannot be, or "" when it can.
+// Why the period cannot be, or "" when it can. Its dates are wire dates:
+// what the server receives is checked on the way in.
 std::string PeriodError(const at::AbsentTimeTPStruct& tp) {
   const std::string from = tp.timePeriod.effectiveFrom.in();
   const std::string until = tp.timePeriod.effectiveUntil.in();
-  for (const std::string& d : {from, until, std::string(tp.dueDate.in())}) {
-    if (!dates::IsUnset(d) && !dates::IsValid(d)) return "invalid date '" + d + "'";
-  }
   if (dates::IsUnset(from)) return "the absence has no start";
   if (dates::IsUnset(until)) return "";
   if (until < from) return "the absence ends (" + until + ") before it starts (" + from + ")";
@@ -221,13 +212,13 @@ class EEAbsentTimeServantImpl
 
   at::EEAbsentTimeStruct* createEEAbsentTime(AccessToken_ptr token,
                                              const at::EEAbsentTimeStruct& r) override {
-    const std::wstring user = Enter(token, "createEEAbsentTime", {RecordArg(r)});
+    const std::wstring user = Enter(token, "createEEAbsentTime", {RecordArg(r)}, r);
     return Out(store_.Create(user, r));
   }
 
   at::EEAbsentTimeStruct* setEEAbsentTime(AccessToken_ptr token, const at::EEAbsentTimeStruct& r,
                                           CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "setEEAbsentTime", {RecordArg(r), Arg(removeNew)});
+    const std::wstring user = Enter(token, "setEEAbsentTime", {RecordArg(r), Arg(removeNew)}, r);
     return Out(store_.Set(user, r, removeNew));
   }
 
@@ -241,14 +232,15 @@ class EEAbsentTimeServantImpl
 
   at::EEAbsentTimeStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oid,
                                                 const char* effective) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective)});
+    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective)},
+          DateArg{"effectiveTimePoint", effective});
     return Out(store_.Get(oid, effective));
   }
 
   at::EEAbsentTimeSeq* getActiveEEAbsentTimes(AccessToken_ptr token,
                                               const at::EEAbsentTimeFilterSeq& filter,
                                               const at::SortierungStruct& sort) override {
-    Enter(token, "getActiveEEAbsentTimes", {CountArg(filter), Arg(sort)});
+    Enter(token, "getActiveEEAbsentTimes", {CountArg(filter), Arg(sort)}, filter);
     return new at::EEAbsentTimeSeq(Select(filter, Ordering(sort)));
   }
 
@@ -256,7 +248,7 @@ class EEAbsentTimeServantImpl
                                 const at::SortierungStruct& sort,
                                 at::EEAbsentTimeStructCallback_ptr callback) override {
     const StreamCall call =
-        EnterStream(token, "getActiveEEAbsentTimesCB", {CountArg(filter), Arg(sort)});
+        EnterStream(token, "getActiveEEAbsentTimesCB", {CountArg(filter), Arg(sort)}, filter);
     NeedCallback(callback);
     Stream<at::EEAbsentTimeStructCallback>(callback, Select(filter, Ordering(sort)), call);
   }
@@ -274,7 +266,8 @@ class EEAbsentTimeServantImpl
 
   at::EEAbsentTimeSeq* getEffectiveEEAbsentTimeHistory(AccessToken_ptr token, const char* oid,
                                                        const char* date) override {
-    Enter(token, "getEffectiveEEAbsentTimeHistory", {Arg(oid), Arg(date)});
+    Enter(token, "getEffectiveEEAbsentTimeHistory", {Arg(oid), Arg(date)},
+          DateArg{"destinationTimePoint", date});
     return OutSeq(store_.EffectiveHistory(oid, date));
   }
 
@@ -285,9 +278,9 @@ class EEAbsentTimeServantImpl
                                                    const char* oidEmployee,
                                                    const char* oidAbsentTime) override {
     Enter(token, "getPredecessorEEAbsentTimes",
-          {Arg(maxValidUntil), Arg(oidEmployee), Arg(oidAbsentTime)});
+          {Arg(maxValidUntil), Arg(oidEmployee), Arg(oidAbsentTime)},
+          DateArg{"maxValidUntil", maxValidUntil});
     const std::string max = maxValidUntil;
-    CheckDate(max);
     const std::string employee = oidEmployee;
     const std::string type = oidAbsentTime;
     std::vector<at::EEAbsentTimeStruct> found = store_.List([&](const at::EEAbsentTimeStruct& r) {
@@ -303,7 +296,8 @@ class EEAbsentTimeServantImpl
 
   at::EEAbsentTimeSeq* getAbsentTimesForEmployeeCopy(AccessToken_ptr token, const char* oidEmployee,
                                                      const char* validFrom) override {
-    Enter(token, "getAbsentTimesForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)});
+    Enter(token, "getAbsentTimesForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)},
+          DateArg{"validFrom", validFrom});
     return OutSeq(store_.CopyForEmployee(oidEmployee, validFrom));
   }
 
@@ -344,8 +338,8 @@ class EEAbsentTimeServantImpl
 
   CORBA::Boolean isEFKorEFUorEFSallowed(AccessToken_ptr token, const char* oidEmployee,
                                         const char* absenttimeKey, const char* validFrom) override {
-    Enter(token, "isEFKorEFUorEFSallowed", {Arg(oidEmployee), Arg(absenttimeKey), Arg(validFrom)});
-    CheckDate(validFrom);
+    Enter(token, "isEFKorEFUorEFSallowed", {Arg(oidEmployee), Arg(absenttimeKey), Arg(validFrom)},
+          DateArg{"validFrom", validFrom});
     return IsContinuedPayKey(absenttimeKey);
   }
 
@@ -354,8 +348,8 @@ class EEAbsentTimeServantImpl
   at::EEAbsentTimeSeq* createEEAbsentTimeSeq(AccessToken_ptr token,
                                              const at::EEAbsentTimeSeq& absentTimes,
                                              const char* oidPCompany) override {
-    const std::wstring user =
-        Enter(token, "createEEAbsentTimeSeq", {CountArg(absentTimes), Arg(oidPCompany)});
+    const std::wstring user = Enter(token, "createEEAbsentTimeSeq",
+                                    {CountArg(absentTimes), Arg(oidPCompany)}, absentTimes);
     for (CORBA::ULong i = 0; i < absentTimes.length(); ++i) {
       const at::EEAbsentTimeStruct& r = absentTimes[i];
       CheckCompany(r, oidPCompany);
@@ -377,7 +371,7 @@ class EEAbsentTimeServantImpl
   // The absent time as the server would take it, not stored.
   at::EEAbsentTimeStruct* checkPreValues(AccessToken_ptr token, const at::EEAbsentTimeStruct& r,
                                          const char* oidPCompany) override {
-    Enter(token, "checkPreValues", {RecordArg(r), Arg(oidPCompany)});
+    Enter(token, "checkPreValues", {RecordArg(r), Arg(oidPCompany)}, r);
     CheckCompany(r, oidPCompany);
     return Out(r);
   }
@@ -393,7 +387,7 @@ class EEAbsentTimeServantImpl
       args.push_back(Arg(entries[i].oidEEAbsentTimeTP.in()) + L":" +
                      Arg(entries[i].reasonOfInterrupt));
     }
-    const StreamCall call = EnterStream(token, "createFromEEAbsentTime", std::move(args));
+    const StreamCall call = EnterStream(token, "createFromEEAbsentTime", std::move(args), entries);
     NeedCallback(callback);
     basictypes::ReportFileSeq report;
     report.length(entries.length() + 1);
@@ -484,6 +478,7 @@ class EEAbsentTimeServantImpl
   Store& store_;
 };
 
-ostrel::server::RegisterServant<EEAbsentTimeServantImpl> registration(kName);
+ostrel::server::RegisterServant<EEAbsentTimeServantImpl> registration(
+    ostrel::EEAbsentTimeService::kName);
 
 }  // namespace

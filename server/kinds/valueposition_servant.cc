@@ -15,8 +15,7 @@
 //     on up the chain.
 // The position sent must be a stored one (unknown object id:
 // PersistencyException) of the employee it names (else DomainException).
-// An unknown employee raises PersistencyException, an invalid date
-// DomainException.
+// An unknown employee raises PersistencyException.
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -32,6 +31,7 @@
 #include "registry.h"
 #include "text.h"
 #include "value_positions.h"
+#include "valueposition_kind.h"
 
 namespace ostrel::server {
 namespace {
@@ -39,9 +39,6 @@ namespace {
 namespace vp = com::ostrel::personnel::domain::employee::valueposition;
 namespace ee = com::ostrel::personnel::domain::employee;
 using Position = vp::ValuePositionStruct;
-
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.valueposition.ValuePositionServantImpl";
 
 // --- amounts --------------------------------------------------------------
 
@@ -289,10 +286,7 @@ struct Period {
   std::string from;
   std::string until;
 
-  Period(const char* f, const char* u) : from(f), until(u) {
-    store_detail::CheckDate(from);
-    store_detail::CheckDate(until);
-  }
+  Period(const char* f, const char* u) : from(f), until(u) {}
   bool Contains(const Position& p) const {
     if (!dates::IsUnset(from) && std::string(p.effectiveUntil.in()) < from) return false;
     if (!dates::IsUnset(until) && std::string(p.effectiveFrom.in()) > until) return false;
@@ -315,7 +309,8 @@ class ValuePositionServantImpl
   vp::ValuePositionSeq* getSummarisedValuePositions(AccessToken_ptr token, const char* oidEmployee,
                                                     const char* dateFrom,
                                                     const char* dateUntil) override {
-    Enter(token, "getSummarisedValuePositions", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)});
+    Enter(token, "getSummarisedValuePositions", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)},
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     const Period period(dateFrom, dateUntil);
     std::map<long, Position> sums;
     for (const Position& p : Positions(oidEmployee)) {
@@ -344,19 +339,22 @@ class ValuePositionServantImpl
                                                   const char* dateFrom,
                                                   const char* dateUntil) override {
     Enter(token, "getCausersOfValuePosition",
-          {IdArg(valuePosition.objectStruct), Arg(dateFrom), Arg(dateUntil)});
+          {IdArg(valuePosition.objectStruct), Arg(dateFrom), Arg(dateUntil)}, valuePosition,
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     return Causers(valuePosition, Period(dateFrom, dateUntil), "EE");
   }
 
   vp::ValuePositionSeq* getValuePositionsEE(AccessToken_ptr token, const char* oidEmployee,
                                             const char* dateFrom, const char* dateUntil) override {
-    Enter(token, "getValuePositionsEE", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)});
+    Enter(token, "getValuePositionsEE", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)},
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     return OfKind(oidEmployee, Period(dateFrom, dateUntil), "EE");
   }
 
   vp::ValuePositionSeq* getValuePositionsER(AccessToken_ptr token, const char* oidEmployee,
                                             const char* dateFrom, const char* dateUntil) override {
-    Enter(token, "getValuePositionsER", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)});
+    Enter(token, "getValuePositionsER", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)},
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     return OfKind(oidEmployee, Period(dateFrom, dateUntil), "ER");
   }
 
@@ -365,14 +363,16 @@ class ValuePositionServantImpl
                                                     const char* dateFrom,
                                                     const char* dateUntil) override {
     Enter(token, "getCausersOfValuePositionER",
-          {IdArg(valuePosition.objectStruct), Arg(dateFrom), Arg(dateUntil)});
+          {IdArg(valuePosition.objectStruct), Arg(dateFrom), Arg(dateUntil)}, valuePosition,
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     return Causers(valuePosition, Period(dateFrom, dateUntil), "ER");
   }
 
   vp::ValuePositionSeq* getUserValuePositions(AccessToken_ptr token, const char* oidEmployee,
                                               const char* dateFrom,
                                               const char* dateUntil) override {
-    Enter(token, "getUserValuePositions", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)});
+    Enter(token, "getUserValuePositions", {Arg(oidEmployee), Arg(dateFrom), Arg(dateUntil)},
+          DateArg{"dateFrom", dateFrom}, DateArg{"dateUntil", dateUntil});
     const Period period(dateFrom, dateUntil);
     std::vector<Position> out;
     for (const Position& p : Positions(oidEmployee)) {
@@ -383,7 +383,8 @@ class ValuePositionServantImpl
 
   vp::ValuePositionSeq* getConsequencesOfValuePosition(AccessToken_ptr token,
                                                        const Position& valuePosition) override {
-    Enter(token, "getConsequencesOfValuePosition", {IdArg(valuePosition.objectStruct)});
+    Enter(token, "getConsequencesOfValuePosition", {IdArg(valuePosition.objectStruct)},
+          valuePosition);
     const Position start = Stored(valuePosition);
     const std::vector<Position> all = Positions(start.oidEmployee.in());
     std::vector<Position> out;
@@ -460,7 +461,7 @@ class ValuePositionServantImpl
   }
 };
 
-RegisterServant<ValuePositionServantImpl> registration(kName);
+RegisterServant<ValuePositionServantImpl> registration(ValuePositionService::kName);
 
 }  // namespace
 

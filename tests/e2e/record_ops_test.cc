@@ -397,8 +397,10 @@ struct TestRecordKind {
     return TestRecord::GetTestRecordsForEmployeeCopy(oid, valid_from.ToIdl());
   }
 };
-INSTANTIATE_TYPED_TEST_SUITE_P(TestRecordKind, StandardRecord,
-                               ::testing::Types<TestRecordKind>);
-
 }  // namespace
+
+namespace testing {
+INSTANTIATE_TYPED_TEST_SUITE_P(TestRecordKind, StandardRecord, ::testing::Types<TestRecordKind>);
+}  // namespace testing
+
 }  // namespace ostrel

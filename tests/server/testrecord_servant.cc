@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "dates.h"
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
 #include "sorting.h"
-#include "testrecord.hh"
+#include "testrecord_kind.h"
 #include "text.h"
 
 namespace {
@@ -21,14 +22,12 @@ namespace ax = com::ostrel::serverbase::applicationexception;
 namespace basictypes = com::ostrel::framework::basictypes;
 using ostrel::server::Arg;
 using ostrel::server::CountArg;
+using ostrel::server::DateArg;
 using ostrel::server::IdArg;
 using ostrel::server::RecordArg;
 using ostrel::server::Widen;
 using Store = ostrel::server::RecordStore<tr::TestRecordStruct>;
 using com::ostrel::serverbase::access::AccessToken_ptr;
-
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.testrecord.TestRecordServantImpl";
 
 bool Matches(const tr::TestRecordFilterStruct& f, const tr::TestRecordStruct& r) {
   const tr::TestEmployeeStruct& e = r.root.employeeShort;
@@ -78,13 +77,14 @@ Store::Ordering Ordering(const tr::SortierungStruct& sort) {
   return ostrel::server::MakeOrdering<R>(sort, kFields);
 }
 
-// The server's own field: a complaint about an amount that is no number.
+// The server's own field: a complaint about a due date before the period
+// starts.
 void Decorate(tr::TestRecordStruct& r) {
-  const std::string amount = r.history.amount.in();
-  const std::string message = amount.empty() || ostrel::server::IsDecimal(amount)
-                                  ? ""
-                                  : "amount '" + amount + "' is not a number";
-  r.history.errorMessage = message.c_str();
+  const std::string due = r.history.dueDate.in();
+  const std::string from = r.history.timePeriod.effectiveFrom.in();
+  const bool early =
+      !ostrel::server::dates::IsUnset(due) && !ostrel::server::dates::IsUnset(from) && due < from;
+  r.history.errorMessage = early ? ("due date " + due + " is before " + from).c_str() : "";
 }
 
 tr::TestRecordStruct* Out(tr::TestRecordStruct r) {
@@ -111,19 +111,19 @@ class TestRecordServantImpl
 
   tr::TestRecordStruct* createTestRecord(AccessToken_ptr token,
                                          const tr::TestRecordStruct& r) override {
-    const std::wstring user = Enter(token, "createTestRecord", {RecordArg(r)});
+    const std::wstring user = Enter(token, "createTestRecord", {RecordArg(r)}, r);
     return Out(store_.Create(user, r));
   }
 
   tr::TestRecordStruct* addTestRecord(AccessToken_ptr token, const tr::TestRecordStruct& r,
                                       CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "addTestRecord", {RecordArg(r), Arg(removeNew)});
+    const std::wstring user = Enter(token, "addTestRecord", {RecordArg(r), Arg(removeNew)}, r);
     return Out(store_.Add(user, r, removeNew));
   }
 
   tr::TestRecordStruct* setTestRecord(AccessToken_ptr token, const tr::TestRecordStruct& r,
                                       CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "setTestRecord", {RecordArg(r), Arg(removeNew)});
+    const std::wstring user = Enter(token, "setTestRecord", {RecordArg(r), Arg(removeNew)}, r);
     return Out(store_.Set(user, r, removeNew));
   }
 
@@ -145,14 +145,15 @@ class TestRecordServantImpl
 
   tr::TestRecordStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oid,
                                               const char* effective) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective)});
+    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective)},
+          DateArg{"effectiveTimePoint", effective});
     return Out(store_.Get(oid, effective));
   }
 
   tr::TestRecordSeq* getActiveTestRecords(AccessToken_ptr token,
                                           const tr::TestRecordFilterSeq& filter,
                                           const tr::SortierungStruct& sort) override {
-    Enter(token, "getActiveTestRecords", {CountArg(filter), Arg(sort)});
+    Enter(token, "getActiveTestRecords", {CountArg(filter), Arg(sort)}, filter);
     return OutSeq(store_.List(MatchesAny(filter), Ordering(sort)));
   }
 
@@ -160,7 +161,7 @@ class TestRecordServantImpl
                               const tr::SortierungStruct& sort,
                               tr::TestRecordStructCallback_ptr callback) override {
     const StreamCall call =
-        EnterStream(token, "getActiveTestRecordsCB", {CountArg(filter), Arg(sort)});
+        EnterStream(token, "getActiveTestRecordsCB", {CountArg(filter), Arg(sort)}, filter);
     NeedCallback(callback);
     Stream<tr::TestRecordStructCallback>(
         callback, Seq(store_.List(MatchesAny(filter), Ordering(sort))), call);
@@ -179,19 +180,22 @@ class TestRecordServantImpl
 
   tr::TestRecordSeq* getEffectiveTestRecordHistory(AccessToken_ptr token, const char* oid,
                                                    const char* date) override {
-    Enter(token, "getEffectiveTestRecordHistory", {Arg(oid), Arg(date)});
+    Enter(token, "getEffectiveTestRecordHistory", {Arg(oid), Arg(date)},
+          DateArg{"destinationTimePoint", date});
     return OutSeq(store_.EffectiveHistory(oid, date));
   }
 
   tr::TestRecordSeq* getTestRecordsForEmployeeCopy(AccessToken_ptr token, const char* oidEmployee,
                                                    const char* validFrom) override {
-    Enter(token, "getTestRecordsForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)});
+    Enter(token, "getTestRecordsForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)},
+          DateArg{"validFrom", validFrom});
     return OutSeq(store_.CopyForEmployee(oidEmployee, validFrom));
   }
 
   tr::TestRecordStruct* getObjectFromObjectIdAt(AccessToken_ptr token, const char* oid,
                                                 const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectIdAt", {Arg(oid), Arg(effective), Arg(valid)});
+    Enter(token, "getObjectFromObjectIdAt", {Arg(oid), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
     return Out(store_.GetAt(oid, effective, valid));
   }
 
@@ -199,8 +203,9 @@ class TestRecordServantImpl
                                             const tr::TestRecordTPStruct& period,
                                             CORBA::Boolean removeNew,
                                             const char* oidPCompany) override {
-    const std::wstring user = Enter(token, "setTestRecordPeriod",
-                                    {IdArg(period.objectStruct), Arg(removeNew), Arg(oidPCompany)});
+    const std::wstring user =
+        Enter(token, "setTestRecordPeriod",
+              {IdArg(period.objectStruct), Arg(removeNew), Arg(oidPCompany)}, period);
     const std::string period_oid = period.objectStruct.objectid.in();
     std::optional<tr::TestRecordStruct> r = store_.FindByPeriod(period_oid);
     if (!r) {
@@ -217,7 +222,7 @@ class TestRecordServantImpl
   }
 
   void deleteTestRecordStruct(AccessToken_ptr token, const tr::TestRecordStruct& r) override {
-    const std::wstring user = Enter(token, "deleteTestRecordStruct", {RecordArg(r)});
+    const std::wstring user = Enter(token, "deleteTestRecordStruct", {RecordArg(r)}, r);
     const std::string employee = r.root.employeeShort.objectStruct.objectid.in();
     store_.Delete(user, r.root.objectStruct.objectid.in(), r.root.objectStruct.version, &employee);
   }
@@ -226,8 +231,9 @@ class TestRecordServantImpl
                                        const tr::SortierungStruct& sort,
                                        const tr::TestRecordStruct& r,
                                        CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "setTestRecordList",
-                                    {CountArg(filter), Arg(sort), RecordArg(r), Arg(removeNew)});
+    const std::wstring user =
+        Enter(token, "setTestRecordList",
+              {CountArg(filter), Arg(sort), RecordArg(r), Arg(removeNew)}, filter, r);
     const Store::Ordering order = Ordering(sort);  // a bad sort key fails before the write
     store_.Set(user, r, removeNew);
     return OutSeq(store_.List(MatchesAny(filter), order));
@@ -239,7 +245,7 @@ class TestRecordServantImpl
                                           const char* oid, CORBA::Long version) override {
     const std::wstring user =
         Enter(token, "deleteTestRecordList",
-              {CountArg(filter), Arg(sort), Arg(oidEmployee), Arg(oid), Arg(version)});
+              {CountArg(filter), Arg(sort), Arg(oidEmployee), Arg(oid), Arg(version)}, filter);
     const Store::Ordering order = Ordering(sort);
     const std::string employee = oidEmployee;
     store_.Delete(user, oid, version, &employee);
@@ -270,6 +276,7 @@ class TestRecordServantImpl
   Store& store_;
 };
 
-ostrel::server::RegisterServant<TestRecordServantImpl> registration(kName);
+ostrel::server::RegisterServant<TestRecordServantImpl> registration(
+    ostrel::TestRecordService::kName);
 
 }  // namespace
