@@ -9,30 +9,15 @@
 #include <vector>
 
 #include "bo.h"
-#include "dismissal.hh"
+#include "dismissal_kind.h"
 #include "employee/employee.h"
 #include "personnel_bo.h"
-#include "record_layout.h"
 #include "sortierung.h"
 #include "vcallback.h"
 #include "vdate.h"
 #include "vfixed.h"
 
 namespace ostrel {
-
-namespace dismissal = com::ostrel::personnel::domain::employee::elena::dismissal;
-
-// The employee's short view first, then the period.
-template <>
-struct RecordLayout<dismissal::EEDismissalStruct>
-    : EmployeeRecordLayout<&dismissal::EEDismissalStruct::employeeShort,
-                           &dismissal::EEDismissalStruct::history> {};
-
-struct DismissalService {
-  using Servant = dismissal::DismissalServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.elena.dismissal.DismissalServantImpl";
-};
 
 // The dismissal data of one validity period.
 //
@@ -45,114 +30,174 @@ struct DismissalService {
 // every flag false, ValueForTimeUnit 0 and every date, text and amount
 // empty; it counts as unchanged. Built from a struct, or copied, it takes
 // that identity and keeps the value as its saved value.
-class DismissalTP : public base::BO<dismissal::DismissalStruct> {
+class DismissalTP : public RecordPart<dismissal::DismissalStruct> {
  public:
   DismissalTP();
-  explicit DismissalTP(dismissal::DismissalStruct const& s);
-  DismissalTP(DismissalTP const& o);
-  DismissalTP& operator=(DismissalTP const&) = default;
+  using RecordPart::RecordPart;
 
   // The period's fields, in wire order.
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  base::VDate GetEndOfEmployment() const;
-  void SetEndOfEmployment(base::VDate const& v);
-  dismissal::LimitedWorkPermitEnum GetLimitedWorkPermit() const;
-  void SetLimitedWorkPermit(dismissal::LimitedWorkPermitEnum v);
-  bool GetWrittenContract() const;
-  void SetWrittenContract(bool v);
-  base::VDate GetResidPermitLtdBy() const;
-  void SetResidPermitLtdBy(base::VDate const& v);
-  base::VDate GetCloseOfLimitedContract() const;
-  void SetCloseOfLimitedContract(base::VDate const& v);
-  base::VDate GetLastExtensionLimitedContract() const;
-  void SetLastExtensionLimitedContract(base::VDate const& v);
-  bool GetLimitedTwoMonth() const;
-  void SetLimitedTwoMonth(bool v);
-  base::VDate GetDateDsmRgn() const;
-  void SetDateDsmRgn(base::VDate const& v);
-  bool GetExemption() const;
-  void SetExemption(bool v);
-  base::VDate GetExemptionFrom() const;
-  void SetExemptionFrom(base::VDate const& v);
-  base::VDate GetExemptionUntil() const;
-  void SetExemptionUntil(base::VDate const& v);
-  base::VDate GetLastPayment() const;
-  void SetLastPayment(base::VDate const& v);
-  dismissal::TypeOfDismissalEnum GetTypeOfDismissal() const;
-  void SetTypeOfDismissal(dismissal::TypeOfDismissalEnum v);
-  bool GetWrittenDismissal() const;
-  void SetWrittenDismissal(bool v);
-  bool GetDismissalForOperationalReasons() const;
-  void SetDismissalForOperationalReasons(bool v);
-  dismissal::TypeOfActionEnum GetActionAgainstUnlawfulDismissal() const;
-  void SetActionAgainstUnlawfulDismissal(dismissal::TypeOfActionEnum v);
-  dismissal::TypeOfDeliveryEnum GetTypeOfDelivery() const;
-  void SetTypeOfDelivery(dismissal::TypeOfDeliveryEnum v);
-  bool GetBecauseContraryToContractBehavior() const;
-  void SetBecauseContraryToContractBehavior(bool v);
-  bool GetAlreadyDissuasion() const;
-  void SetAlreadyDissuasion(bool v);
-  base::VDate GetDateOfDissuasion() const;
-  void SetDateOfDissuasion(base::VDate const& v);
-  std::string GetTextContraryToContractBehavior() const;
-  void SetTextContraryToContractBehavior(std::string const& v);
-  bool GetAgreementOfDismissal() const;
-  void SetAgreementOfDismissal(bool v);
-  dismissal::TypeOfSocialSelectionEnum GetSocialSelection() const;
-  void SetSocialSelection(dismissal::TypeOfSocialSelectionEnum v);
-  std::string GetTextSocialSelection() const;
-  void SetTextSocialSelection(std::string const& v);
-  base::VDate GetSentenceOfDismissalAt() const;
-  void SetSentenceOfDismissalAt(base::VDate const& v);
-  base::VDate GetSentenceOfDismissalTOThe() const;
-  void SetSentenceOfDismissalTOThe(base::VDate const& v);
-  long GetValueForTimeUnit() const;
-  void SetValueForTimeUnit(long v);
-  dismissal::TimeUnitOfTermOfNoticeEnum GetTimeUnit() const;
-  void SetTimeUnit(dismissal::TimeUnitOfTermOfNoticeEnum v);
-  dismissal::TimingOfTermOfNoticeEnum GetTiming() const;
-  void SetTiming(dismissal::TimingOfTermOfNoticeEnum v);
-  bool GetTerminationByER() const;
-  void SetTerminationByER(bool v);
-  bool GetTerminationUnlimeited() const;
-  void SetTerminationUnlimeited(bool v);
-  std::string GetTextTerminationUnlimited() const;
-  void SetTextTerminationUnlimited(std::string const& v);
-  std::string GetTextTerminationLimited() const;
-  void SetTextTerminationLimited(std::string const& v);
-  bool GetOnlyByCompensation() const;
-  void SetOnlyByCompensation(bool v);
-  bool GetAlsoDismissal() const;
-  void SetAlsoDismissal(bool v);
-  dismissal::PaymentOfBenefitsEnum GetPaymentOfBenefits() const;
-  void SetPaymentOfBenefits(dismissal::PaymentOfBenefitsEnum v);
-  std::string GetTextUncertitude() const;
-  void SetTextUncertitude(std::string const& v);
-  dismissal::AlongPaymentEnum GetAlongPayment() const;
-  void SetAlongPayment(dismissal::AlongPaymentEnum v);
-  base::VDate GetAlongPaymentUntil() const;
-  void SetAlongPaymentUntil(base::VDate const& v);
-  dismissal::CompensationForHolidayEnum GetCompensationForHolidays() const;
-  void SetCompensationForHolidays(dismissal::CompensationForHolidayEnum v);
-  base::VDate GetSubsequentHoliday() const;
-  void SetSubsequentHoliday(base::VDate const& v);
-  dismissal::PreRetirementPayEnum GetPreRetirementPay() const;
-  void SetPreRetirementPay(dismissal::PreRetirementPayEnum v);
-  base::VDate GetPreRetirementPayBeginn() const;
-  void SetPreRetirementPayBeginn(base::VDate const& v);
-  base::VFixed GetPreriterimentperc() const;
-  void SetPreriterimentperc(base::VFixed const& v);
-  bool GetHalfMonthlySalary() const;
-  void SetHalfMonthlySalary(bool v);
-  bool GetAlsoCompensation() const;
-  void SetAlsoCompensation(bool v);
-  std::string GetOidemploffice() const;
-  void SetOidemploffice(std::string const& v);
-  bool GetKuendigungAusWichtigemGrd() const;
-  void SetKuendigungAusWichtigemGrd(bool v);
-  dismissal::GrundUngewissEnum GetGrundUngewiss() const;
-  void SetGrundUngewiss(dismissal::GrundUngewissEnum v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  base::VDate GetEndOfEmployment() const { return field::Date(Value().endOfEmployment); }
+  void SetEndOfEmployment(base::VDate const& v) { field::Set(Value().endOfEmployment, v); }
+  dismissal::LimitedWorkPermitEnum GetLimitedWorkPermit() const {
+    return Value().limitedWorkPermit;
+  }
+  void SetLimitedWorkPermit(dismissal::LimitedWorkPermitEnum v) {
+    field::Set(Value().limitedWorkPermit, v);
+  }
+  bool GetWrittenContract() const { return Value().writtenContract; }
+  void SetWrittenContract(bool v) { field::Set(Value().writtenContract, v); }
+  base::VDate GetResidPermitLtdBy() const { return field::Date(Value().residPermitLtdBy); }
+  void SetResidPermitLtdBy(base::VDate const& v) { field::Set(Value().residPermitLtdBy, v); }
+  base::VDate GetCloseOfLimitedContract() const {
+    return field::Date(Value().closeOfLimitedContract);
+  }
+  void SetCloseOfLimitedContract(base::VDate const& v) {
+    field::Set(Value().closeOfLimitedContract, v);
+  }
+  base::VDate GetLastExtensionLimitedContract() const {
+    return field::Date(Value().lastExtensionLimitedContract);
+  }
+  void SetLastExtensionLimitedContract(base::VDate const& v) {
+    field::Set(Value().lastExtensionLimitedContract, v);
+  }
+  bool GetLimitedTwoMonth() const { return Value().limitedTwoMonth; }
+  void SetLimitedTwoMonth(bool v) { field::Set(Value().limitedTwoMonth, v); }
+  base::VDate GetDateDsmRgn() const { return field::Date(Value().dateDsmRgn); }
+  void SetDateDsmRgn(base::VDate const& v) { field::Set(Value().dateDsmRgn, v); }
+  bool GetExemption() const { return Value().exemption; }
+  void SetExemption(bool v) { field::Set(Value().exemption, v); }
+  base::VDate GetExemptionFrom() const { return field::Date(Value().exemptionFrom); }
+  void SetExemptionFrom(base::VDate const& v) { field::Set(Value().exemptionFrom, v); }
+  base::VDate GetExemptionUntil() const { return field::Date(Value().exemptionUntil); }
+  void SetExemptionUntil(base::VDate const& v) { field::Set(Value().exemptionUntil, v); }
+  base::VDate GetLastPayment() const { return field::Date(Value().lastPayment); }
+  void SetLastPayment(base::VDate const& v) { field::Set(Value().lastPayment, v); }
+  dismissal::TypeOfDismissalEnum GetTypeOfDismissal() const { return Value().typeOfDismissal; }
+  void SetTypeOfDismissal(dismissal::TypeOfDismissalEnum v) {
+    field::Set(Value().typeOfDismissal, v);
+  }
+  bool GetWrittenDismissal() const { return Value().writtenDismissal; }
+  void SetWrittenDismissal(bool v) { field::Set(Value().writtenDismissal, v); }
+  bool GetDismissalForOperationalReasons() const { return Value().dismissalForOperationalReasons; }
+  void SetDismissalForOperationalReasons(bool v) {
+    field::Set(Value().dismissalForOperationalReasons, v);
+  }
+  dismissal::TypeOfActionEnum GetActionAgainstUnlawfulDismissal() const {
+    return Value().actionAgainstUnlawfulDismissal;
+  }
+  void SetActionAgainstUnlawfulDismissal(dismissal::TypeOfActionEnum v) {
+    field::Set(Value().actionAgainstUnlawfulDismissal, v);
+  }
+  dismissal::TypeOfDeliveryEnum GetTypeOfDelivery() const { return Value().typeOfDelivery; }
+  void SetTypeOfDelivery(dismissal::TypeOfDeliveryEnum v) { field::Set(Value().typeOfDelivery, v); }
+  bool GetBecauseContraryToContractBehavior() const {
+    return Value().becauseContraryToContractBehavior;
+  }
+  void SetBecauseContraryToContractBehavior(bool v) {
+    field::Set(Value().becauseContraryToContractBehavior, v);
+  }
+  bool GetAlreadyDissuasion() const { return Value().alreadyDissuasion; }
+  void SetAlreadyDissuasion(bool v) { field::Set(Value().alreadyDissuasion, v); }
+  base::VDate GetDateOfDissuasion() const { return field::Date(Value().dateOfDissuasion); }
+  void SetDateOfDissuasion(base::VDate const& v) { field::Set(Value().dateOfDissuasion, v); }
+  std::string GetTextContraryToContractBehavior() const {
+    return field::Text(Value().textContraryToContractBehavior);
+  }
+  void SetTextContraryToContractBehavior(std::string const& v) {
+    field::Set(Value().textContraryToContractBehavior, v);
+  }
+  bool GetAgreementOfDismissal() const { return Value().agreementOfDismissal; }
+  void SetAgreementOfDismissal(bool v) { field::Set(Value().agreementOfDismissal, v); }
+  dismissal::TypeOfSocialSelectionEnum GetSocialSelection() const {
+    return Value().socialSelection;
+  }
+  void SetSocialSelection(dismissal::TypeOfSocialSelectionEnum v) {
+    field::Set(Value().socialSelection, v);
+  }
+  std::string GetTextSocialSelection() const { return field::Text(Value().textSocialSelection); }
+  void SetTextSocialSelection(std::string const& v) { field::Set(Value().textSocialSelection, v); }
+  base::VDate GetSentenceOfDismissalAt() const {
+    return field::Date(Value().sentenceOfDismissalAt);
+  }
+  void SetSentenceOfDismissalAt(base::VDate const& v) {
+    field::Set(Value().sentenceOfDismissalAt, v);
+  }
+  base::VDate GetSentenceOfDismissalTOThe() const {
+    return field::Date(Value().sentenceOfDismissalTOThe);
+  }
+  void SetSentenceOfDismissalTOThe(base::VDate const& v) {
+    field::Set(Value().sentenceOfDismissalTOThe, v);
+  }
+  long GetValueForTimeUnit() const { return Value().valueForTimeUnit; }
+  void SetValueForTimeUnit(long v) { field::Set(Value().valueForTimeUnit, v); }
+  dismissal::TimeUnitOfTermOfNoticeEnum GetTimeUnit() const { return Value().timeUnit; }
+  void SetTimeUnit(dismissal::TimeUnitOfTermOfNoticeEnum v) { field::Set(Value().timeUnit, v); }
+  dismissal::TimingOfTermOfNoticeEnum GetTiming() const { return Value().timing; }
+  void SetTiming(dismissal::TimingOfTermOfNoticeEnum v) { field::Set(Value().timing, v); }
+  bool GetTerminationByER() const { return Value().terminationByER; }
+  void SetTerminationByER(bool v) { field::Set(Value().terminationByER, v); }
+  bool GetTerminationUnlimeited() const { return Value().terminationUnlimeited; }
+  void SetTerminationUnlimeited(bool v) { field::Set(Value().terminationUnlimeited, v); }
+  std::string GetTextTerminationUnlimited() const {
+    return field::Text(Value().textTerminationUnlimited);
+  }
+  void SetTextTerminationUnlimited(std::string const& v) {
+    field::Set(Value().textTerminationUnlimited, v);
+  }
+  std::string GetTextTerminationLimited() const {
+    return field::Text(Value().textTerminationLimited);
+  }
+  void SetTextTerminationLimited(std::string const& v) {
+    field::Set(Value().textTerminationLimited, v);
+  }
+  bool GetOnlyByCompensation() const { return Value().onlyByCompensation; }
+  void SetOnlyByCompensation(bool v) { field::Set(Value().onlyByCompensation, v); }
+  bool GetAlsoDismissal() const { return Value().alsoDismissal; }
+  void SetAlsoDismissal(bool v) { field::Set(Value().alsoDismissal, v); }
+  dismissal::PaymentOfBenefitsEnum GetPaymentOfBenefits() const {
+    return Value().paymentOfBenefits;
+  }
+  void SetPaymentOfBenefits(dismissal::PaymentOfBenefitsEnum v) {
+    field::Set(Value().paymentOfBenefits, v);
+  }
+  std::string GetTextUncertitude() const { return field::Text(Value().textUncertitude); }
+  void SetTextUncertitude(std::string const& v) { field::Set(Value().textUncertitude, v); }
+  dismissal::AlongPaymentEnum GetAlongPayment() const { return Value().alongPayment; }
+  void SetAlongPayment(dismissal::AlongPaymentEnum v) { field::Set(Value().alongPayment, v); }
+  base::VDate GetAlongPaymentUntil() const { return field::Date(Value().alongPaymentUntil); }
+  void SetAlongPaymentUntil(base::VDate const& v) { field::Set(Value().alongPaymentUntil, v); }
+  dismissal::CompensationForHolidayEnum GetCompensationForHolidays() const {
+    return Value().compensationForHolidays;
+  }
+  void SetCompensationForHolidays(dismissal::CompensationForHolidayEnum v) {
+    field::Set(Value().compensationForHolidays, v);
+  }
+  base::VDate GetSubsequentHoliday() const { return field::Date(Value().subsequentHoliday); }
+  void SetSubsequentHoliday(base::VDate const& v) { field::Set(Value().subsequentHoliday, v); }
+  dismissal::PreRetirementPayEnum GetPreRetirementPay() const { return Value().preRetirementPay; }
+  void SetPreRetirementPay(dismissal::PreRetirementPayEnum v) {
+    field::Set(Value().preRetirementPay, v);
+  }
+  base::VDate GetPreRetirementPayBeginn() const {
+    return field::Date(Value().preRetirementPayBeginn);
+  }
+  void SetPreRetirementPayBeginn(base::VDate const& v) {
+    field::Set(Value().preRetirementPayBeginn, v);
+  }
+  base::VFixed GetPreriterimentperc() const { return field::Fixed(Value().preriterimentperc); }
+  void SetPreriterimentperc(base::VFixed const& v) { field::Set(Value().preriterimentperc, v); }
+  bool GetHalfMonthlySalary() const { return Value().halfMonthlySalary; }
+  void SetHalfMonthlySalary(bool v) { field::Set(Value().halfMonthlySalary, v); }
+  bool GetAlsoCompensation() const { return Value().alsoCompensation; }
+  void SetAlsoCompensation(bool v) { field::Set(Value().alsoCompensation, v); }
+  std::string GetOidemploffice() const { return field::Text(Value().oidemploffice); }
+  void SetOidemploffice(std::string const& v) { field::Set(Value().oidemploffice, v); }
+  bool GetKuendigungAusWichtigemGrd() const { return Value().kuendigungAusWichtigemGrd; }
+  void SetKuendigungAusWichtigemGrd(bool v) { field::Set(Value().kuendigungAusWichtigemGrd, v); }
+  dismissal::GrundUngewissEnum GetGrundUngewiss() const { return Value().grundUngewiss; }
+  void SetGrundUngewiss(dismissal::GrundUngewissEnum v) { field::Set(Value().grundUngewiss, v); }
 };
 
 // Selection of GetActiveDismissals and GetActiveDismissalsCB. Several
@@ -167,13 +212,17 @@ class EEDismissalFilter {
 
   void ClearEEDismissalFilter();
 
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
 
   dismissal::EEDismissalFilterStruct ToIdl() const { return filter_; }
 
@@ -209,7 +258,7 @@ class EEDismissal
   void SetEmployeeShort(EmployeeShort const& v) { SetRoot(v); }
 
   // Empties the effective-from date; no remote call.
-  void ResetEffectiveFrom();
+  void ResetEffectiveFrom() { Period().effectiveFrom = ""; }
 
   void Commit();
   void Delete();

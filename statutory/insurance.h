@@ -12,31 +12,16 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
-#include "insurance.hh"
+#include "insurance_kind.h"
 #include "nested.h"
 #include "personnel_bo.h"
 #include "personnel_error.h"
-#include "record_layout.h"
 #include "sortierung.h"
 #include "vcallback.h"
 #include "vdate.h"
 #include "vfixed.h"
 
 namespace ostrel {
-
-namespace insurance = com::ostrel::personnel::domain::employee::insurance;
-
-// The employee's short view first, then the insurance record.
-template <>
-struct RecordLayout<insurance::EEInsuranceStruct>
-    : EmployeeRecordLayout<&insurance::EEInsuranceStruct::employeeShort,
-                           &insurance::EEInsuranceStruct::insurance> {};
-
-struct InsuranceService {
-  using Servant = insurance::InsuranceServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.insurance.InsuranceServantImpl";
-};
 
 // The insurance record of one validity period.
 //
@@ -48,15 +33,13 @@ struct InsuranceService {
 // every other flag false, every other number and enum 0 and every text, date
 // and amount empty; it counts as unchanged. Built from a struct, or copied,
 // it takes that identity and keeps the value as its saved value.
-class Insurance : public base::BO<insurance::InsuranceStruct> {
+class Insurance : public RecordPart<insurance::InsuranceStruct> {
  public:
   Insurance();
-  explicit Insurance(insurance::InsuranceStruct const& s);
-  Insurance(Insurance const& o);
-  Insurance& operator=(Insurance const&) = default;
+  using RecordPart::RecordPart;
 
   // Forgets the identity; the struct keeps its own.
-  void ClearObjectStruct();
+  void ClearObjectStruct() { SetObjectStruct(ObjectStruct()); }
 
   // Asks the server whether the nursing-insurance check box for child
   // education applies to the employee at the date. Reads nothing of this
@@ -66,324 +49,424 @@ class Insurance : public base::BO<insurance::InsuranceStruct> {
   // The record's fields, in wire order. Some getters and setters are spelled
   // differently: GetErAllowanceVHI / SetERAllowanceVHI (and PHI, VNI, PNI),
   // GetnameAtBirth / SetNameAtBirth.
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  std::string GetOidHealthFund() const;
-  void SetOidHealthFund(std::string const& v);
-  std::string GetOidAssessmentHealthFund() const;
-  void SetOidAssessmentHealthFund(std::string const& v);
-  insurance::AssessmentDutyEnum GetAssessmentDuty() const;
-  void SetAssessmentDuty(insurance::AssessmentDutyEnum v);
-  std::string GetMembershipNumber() const;
-  void SetMembershipNumber(std::string const& v);
-  insurance::SpecialCategoryEnum GetSpecialCategoryOfPersons() const;
-  void SetSpecialCategoryOfPersons(insurance::SpecialCategoryEnum v);
-  std::string GetOidOccupation() const;
-  void SetOidOccupation(std::string const& v);
-  std::string GetOidOccupationGroup() const;
-  void SetOidOccupationGroup(std::string const& v);
-  long GetPositionOfJob() const;
-  void SetPositionOfJob(long v);
-  long GetEducation() const;
-  void SetEducation(long v);
-  long GetPersonGroup() const;
-  void SetPersonGroup(long v);
-  long GetTypeOfPension() const;
-  void SetTypeOfPension(long v);
-  long GetDuesGroupHI() const;
-  void SetDuesGroupHI(long v);
-  long GetDuesGroupPI() const;
-  void SetDuesGroupPI(long v);
-  long GetDuesGroupUI() const;
-  void SetDuesGroupUI(long v);
-  long GetDuesGroupNI() const;
-  void SetDuesGroupNI(long v);
-  bool GetNoExemptionPF() const;
-  void SetNoExemptionPF(bool v);
-  base::VDate GetDateNoExemptionPF() const;
-  void SetDateNoExemptionPF(base::VDate const& v);
-  bool GetPrivateHI() const;
-  void SetPrivateHI(bool v);
-  base::VFixed GetTotalRateToPHI() const;
-  void SetTotalRateToPHI(base::VFixed const& v);
-  base::VFixed GetTotalRateToVHI() const;
-  void SetTotalRateToVHI(base::VFixed const& v);
-  insurance::ContributionScaleVHIEnum GetContScaleVHI() const;
-  void SetContScaleVHI(insurance::ContributionScaleVHIEnum v);
-  long GetErAllowanceVHI() const;
-  void SetERAllowanceVHI(long v);
-  long GetErAllowancePHI() const;
-  void SetERAllowancePHI(long v);
-  bool GetPrivateNI() const;
-  void SetPrivateNI(bool v);
-  base::VFixed GetTotalRateToPNI() const;
-  void SetTotalRateToPNI(base::VFixed const& v);
-  base::VFixed GetTotalRateToVNI() const;
-  void SetTotalRateToVNI(base::VFixed const& v);
-  insurance::ContributionScaleVNIEnum GetContScaleVNI() const;
-  void SetContScaleVNI(insurance::ContributionScaleVNIEnum v);
-  long GetErAllowanceVNI() const;
-  void SetERAllowanceVNI(long v);
-  long GetErAllowancePNI() const;
-  void SetERAllowancePNI(long v);
-  bool GetErPaysHI() const;
-  void SetErPaysHI(bool v);
-  bool GetErPaysPI() const;
-  void SetErPaysPI(bool v);
-  bool GetErPaysUI() const;
-  void SetErPaysUI(bool v);
-  bool GetErPaysNI() const;
-  void SetErPaysNI(bool v);
-  insurance::MultiplyEmploymentEnum GetMultiplyEmployment() const;
-  void SetMultiplyEmployment(insurance::MultiplyEmploymentEnum v);
-  std::string GetGroupKeyOfOther() const;
-  void SetGroupKeyOfOther(std::string const& v);
-  std::string GetInsuranceNo() const;
-  void SetInsuranceNo(std::string const& v);
-  std::string GetOidNationality() const;
-  void SetOidNationality(std::string const& v);
-  bool GetSIidCard() const;
-  void SetSIidCard(bool v);
-  base::VDate GetRegistrSIidCard() const;
-  void SetRegistrSIidCard(base::VDate const& v);
-  bool GetChangePno() const;
-  void SetChangePno(bool v);
-  std::wstring GetnameAtBirth() const;
-  void SetNameAtBirth(std::wstring const& v);
-  std::string GetNamePrefixAtBirth() const;
-  void SetNamePrefixAtBirth(std::string const& v);
-  std::string GetNameAffixAtBirth() const;
-  void SetNameAffixAtBirth(std::string const& v);
-  std::wstring GetPlaceOfBirth() const;
-  void SetPlaceOfBirth(std::wstring const& v);
-  std::string GetEuInsuranceNo() const;
-  void SetEuInsuranceNo(std::string const& v);
-  std::string GetOidEuStateOfBirth() const;
-  void SetOidEuStateOfBirth(std::string const& v);
-  bool GetFreeingOfERDuesUI() const;
-  void SetFreeingOfERDuesUI(bool v);
-  std::string GetMemo() const;
-  void SetMemo(std::string const& v);
-  std::string GetOidHealthFundKVdR() const;
-  void SetOidHealthFundKVdR(std::string const& v);
-  std::string GetMembershipKVdR() const;
-  void SetMembershipKVdR(std::string const& v);
-  base::VFixed GetLimitOfDues() const;
-  void SetLimitOfDues(base::VFixed const& v);
-  base::VFixed GetLegalPension() const;
-  void SetLegalPension(base::VFixed const& v);
-  insurance::ChoiseOfDuesHIEnum GetChoiseOfDuesHI() const;
-  void SetChoiseOfDuesHI(insurance::ChoiseOfDuesHIEnum v);
-  base::VFixed GetDuesHI() const;
-  void SetDuesHI(base::VFixed const& v);
-  insurance::ChoiseOfDuesNIEnum GetChoiseOfDuesNI() const;
-  void SetChoiseOfDuesNI(insurance::ChoiseOfDuesNIEnum v);
-  base::VFixed GetDuesNI() const;
-  void SetDuesNI(base::VFixed const& v);
-  base::VDate GetBeginAgePartTime() const;
-  void SetBeginAgePartTime(base::VDate const& v);
-  base::VDate GetEndAgePartTime() const;
-  void SetEndAgePartTime(base::VDate const& v);
-  long GetPersonnelnumberReplacer() const;
-  void SetPersonnelnumberReplacer(long v);
-  std::wstring GetNameReplacer() const;
-  void SetNameReplacer(std::wstring const& v);
-  base::VFixed GetPercentageIncreaseDues() const;
-  void SetPercentageIncreaseDues(base::VFixed const& v);
-  base::VFixed GetPercentageMinNetIncome() const;
-  void SetPercentageMinNetIncome(base::VFixed const& v);
-  base::VFixed GetPercentagePIIncrease() const;
-  void SetPercentagePIIncrease(base::VFixed const& v);
-  insurance::TypeAgePartTimeEnum GetTypeAgePartTime() const;
-  void SetTypeAgePartTime(insurance::TypeAgePartTimeEnum v);
-  base::VDate GetBeginWorkExemption() const;
-  void SetBeginWorkExemption(base::VDate const& v);
-  bool GetNiChildEducation() const;
-  void SetNiChildEducation(bool v);
-  base::VDate GetDateOfReceipt() const;
-  void SetDateOfReceipt(base::VDate const& v);
-  bool GetNiChildOfEducKVdR() const;
-  void SetNiChildOfEducKVdR(bool v);
-  base::VDate GetDateOfReceiptKVdR() const;
-  void SetDateOfReceiptKVdR(base::VDate const& v);
-  insurance::StatusCodeEnum GetStatusCode() const;
-  void SetStatusCode(insurance::StatusCodeEnum v);
-  base::VFixed GetTotalRateToVHIAbleForGrantByER() const;
-  void SetTotalRateToVHIAbleForGrantByER(base::VFixed const& v);
-  bool GetIncreasedDuesMinersPISheme() const;
-  void SetIncreasedDuesMinersPISheme(bool v);
-  std::string GetOidRecipient() const;
-  void SetOidRecipient(std::string const& v);
-  std::string GetPpMembershipNumber() const;
-  void SetPpMembershipNumber(std::string const& v);
-  insurance::ModeOfPensionEnum GetModeOfPension() const;
-  void SetModeOfPension(insurance::ModeOfPensionEnum v);
-  insurance::ModeOfCalculationEnum GetModeOfCalculation() const;
-  void SetModeOfCalculation(insurance::ModeOfCalculationEnum v);
-  base::VFixed GetTotalDues() const;
-  void SetTotalDues(base::VFixed const& v);
-  base::VFixed GetEmployersAllowance() const;
-  void SetEmployersAllowance(base::VFixed const& v);
-  insurance::RemittanceEnum GetRemittance() const;
-  void SetRemittance(insurance::RemittanceEnum v);
-  bool GetUseAgePartTime() const;
-  void SetUseAgePartTime(bool v);
-  std::string GetOidAgePartTimeModel() const;
-  void SetOidAgePartTimeModel(std::string const& v);
-  std::string GetCustomerNoPTA() const;
-  void SetCustomerNoPTA(std::string const& v);
-  std::string GetCompanyKeyOfReplacer() const;
-  void SetCompanyKeyOfReplacer(std::string const& v);
-  bool GetDeposit() const;
-  void SetDeposit(bool v);
-  bool GetStoerfall() const;
-  void SetStoerfall(bool v);
-  std::wstring GetSurname() const;
-  void SetSurname(std::wstring const& v);
-  std::wstring GetFirstname() const;
-  void SetFirstname(std::wstring const& v);
-  std::string GetPostalCode() const;
-  void SetPostalCode(std::string const& v);
-  std::string GetDomicile() const;
-  void SetDomicile(std::string const& v);
-  std::string GetStreet() const;
-  void SetStreet(std::string const& v);
-  std::string GetStreetNumber() const;
-  void SetStreetNumber(std::string const& v);
-  std::string GetAddressAddendum() const;
-  void SetAddressAddendum(std::string const& v);
-  bool GetPrivateHI31122002() const;
-  void SetPrivateHI31122002(bool v);
-  base::VDate GetStartingDatePHI() const;
-  void SetStartingDatePHI(base::VDate const& v);
-  insurance::AnnualLimitPHIEnum GetAnnualLimitPHIEnum() const;
-  void SetAnnualLimitPHIEnum(insurance::AnnualLimitPHIEnum v);
-  base::VDate GetStartOfPensionPayment() const;
-  void SetStartOfPensionPayment(base::VDate const& v);
-  base::VDate GetDateOfPensionBalance() const;
-  void SetDateOfPensionBalance(base::VDate const& v);
-  std::string GetOidInsolvencyHealthFund() const;
-  void SetOidInsolvencyHealthFund(std::string const& v);
-  bool GetInsolvencyDuty() const;
-  void SetInsolvencyDuty(bool v);
-  bool GetInsGOfOther() const;
-  void SetInsGOfOther(bool v);
-  std::string GetProcessNo() const;
-  void SetProcessNo(std::string const& v);
-  base::VFixed GetBaseRatePrivateInsurance() const;
-  void SetBaseRatePrivateInsurance(base::VFixed const& v);
-  bool GetChangeOfRecipient() const;
-  void SetChangeOfRecipient(bool v);
-  long GetChangePersonnelnumber() const;
-  void SetChangePersonnelnumber(long v);
-  std::string GetReferenceNumberHealthFund() const;
-  void SetReferenceNumberHealthFund(std::string const& v);
-  base::VDate GetBeginKVDR() const;
-  void SetBeginKVDR(base::VDate const& v);
-  base::VDate GetEndKVDR() const;
-  void SetEndKVDR(base::VDate const& v);
-  base::VDate GetDateCapitalPayment() const;
-  void SetDateCapitalPayment(base::VDate const& v);
-  base::VDate GetBeginCapitalPayment() const;
-  void SetBeginCapitalPayment(base::VDate const& v);
-  base::VDate GetEndCapitalPayment() const;
-  void SetEndCapitalPayment(base::VDate const& v);
-  base::VFixed GetCapitalPayment() const;
-  void SetCapitalPayment(base::VFixed const& v);
-  insurance::MultipleIncomeEnum GetMultipleIncomeEnum() const;
-  void SetMultipleIncomeEnum(insurance::MultipleIncomeEnum v);
-  bool GetAdjustmentLimitOfDues() const;
-  void SetAdjustmentLimitOfDues(bool v);
-  std::string GetReferenceNumberZahls() const;
-  void SetReferenceNumberZahls(std::string const& v);
-  bool GetChangeNumberHealthFund() const;
-  void SetChangeNumberHealthFund(bool v);
-  std::string GetReferenceNumberZahlsCapitalPayment() const;
-  void SetReferenceNumberZahlsCapitalPayment(std::string const& v);
-  std::string GetReferenceNumberHealthFundCapitalPayment() const;
-  void SetReferenceNumberHealthFundCapitalPayment(std::string const& v);
-  std::string GetOidOccupationLong() const;
-  void SetOidOccupationLong(std::string const& v);
-  long GetSchoolLeaving() const;
-  void SetSchoolLeaving(long v);
-  long GetProfessionalEducation() const;
-  void SetProfessionalEducation(long v);
-  long GetManPowerProvision() const;
-  void SetManPowerProvision(long v);
-  long GetTypeOfContract() const;
-  void SetTypeOfContract(long v);
-  bool GetDecreaseOfDuesInReducedHours() const;
-  void SetDecreaseOfDuesInReducedHours(bool v);
-  bool GetManagingDirector() const;
-  void SetManagingDirector(bool v);
-  bool GetStartOfPensionWith65() const;
-  void SetStartOfPensionWith65(bool v);
-  base::VDate GetDateOfStartOfPensionWith65() const;
-  void SetDateOfStartOfPensionWith65(base::VDate const& v);
-  std::string GetOidSIStatus() const;
-  void SetOidSIStatus(std::string const& v);
-  std::string GetOidEmployeeDislocation() const;
-  void SetOidEmployeeDislocation(std::string const& v);
-  base::VFixed GetAnnaulEarningsGLZ() const;
-  void SetAnnaulEarningsGLZ(base::VFixed const& v);
-  insurance::IntervalKVDREnum GetIntervalKVDR() const;
-  void SetIntervalKVDR(insurance::IntervalKVDREnum v);
-  int GetMonthFirstPaymentKVDR() const;
-  void SetMonthFirstPaymentKVDR(int v);
-  base::VFixed GetDuesKVDR() const;
-  void SetDuesKVDR(base::VFixed const& v);
-  bool GetOldLowWageArea() const;
-  void SetOldLowWageArea(bool v);
-  bool GetOfferForExemptionFromPI() const;
-  void SetOfferForExemptionFromPI(bool v);
-  base::VDate GetDateOfferForExemptionFromPI() const;
-  void SetDateOfferForExemptionFromPI(base::VDate const& v);
-  bool GetNoRegistrationKVDR() const;
-  void SetNoRegistrationKVDR(bool v);
-  bool GetErPaysNISurcharge() const;
-  void SetErPaysNISurcharge(bool v);
-  std::string GetOidRecipientDisabledInstitute() const;
-  void SetOidRecipientDisabledInstitute(std::string const& v);
-  bool GetPiRehabResponsible() const;
-  void SetPiRehabResponsible(bool v);
-  std::string GetReferenceNumber() const;
-  void SetReferenceNumber(std::string const& v);
-  bool GetDifferentPensionschemeSetting() const;
-  void SetDifferentPensionschemeSetting(bool v);
-  insurance::ContributionScalePHIEnum GetContScalePHI() const;
-  void SetContScalePHI(insurance::ContributionScalePHIEnum v);
-  bool GetSeasonalworker() const;
-  void SetSeasonalworker(bool v);
-  std::string GetOidRecipientPHI() const;
-  void SetOidRecipientPHI(std::string const& v);
-  std::string GetAuthorizedForAid() const;
-  void SetAuthorizedForAid(std::string const& v);
-  base::VFixed GetErAllowanceHIFarm() const;
-  void SetErAllowanceHIFarm(base::VFixed const& v);
-  base::VFixed GetErAllowanceNIFarm() const;
-  void SetErAllowanceNIFarm(base::VFixed const& v);
-  bool GetIsNoPensionForParagraph229() const;
-  void SetIsNoPensionForParagraph229(bool v);
-  bool GetIsNoPensionForPar229Capital() const;
-  void SetIsNoPensionForPar229Capital(bool v);
-  int GetDemandOfFreeAmount() const;
-  void SetDemandOfFreeAmount(int v);
-  base::VFixed GetFreeAmount() const;
-  void SetFreeAmount(base::VFixed const& v);
-  std::string GetOidLegalHealthFund() const;
-  void SetOidLegalHealthFund(std::string const& v);
-  bool GetUseTransitionBy31122022() const;
-  void SetUseTransitionBy31122022(bool v);
-  std::string GetNoExcemptionOfInsuranceSGBVI() const;
-  void SetNoExcemptionOfInsuranceSGBVI(std::string const& v);
-  long GetExclusionFacts() const;
-  void SetExclusionFacts(long v);
-  long GetExclusionFactsCapital() const;
-  void SetExclusionFactsCapital(long v);
-  long GetOrphanBenefit() const;
-  void SetOrphanBenefit(long v);
-  long GetAeinsHIduty() const;
-  void SetAeinsHIduty(long v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  std::string GetOidHealthFund() const { return field::Text(Value().oidHealthFund); }
+  void SetOidHealthFund(std::string const& v) { field::Set(Value().oidHealthFund, v); }
+  std::string GetOidAssessmentHealthFund() const {
+    return field::Text(Value().oidAssessmentHealthFund);
+  }
+  void SetOidAssessmentHealthFund(std::string const& v) {
+    field::Set(Value().oidAssessmentHealthFund, v);
+  }
+  insurance::AssessmentDutyEnum GetAssessmentDuty() const { return Value().assessmentDuty; }
+  void SetAssessmentDuty(insurance::AssessmentDutyEnum v) { field::Set(Value().assessmentDuty, v); }
+  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
+  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
+  insurance::SpecialCategoryEnum GetSpecialCategoryOfPersons() const {
+    return Value().specialCategoryOfPersons;
+  }
+  void SetSpecialCategoryOfPersons(insurance::SpecialCategoryEnum v) {
+    field::Set(Value().specialCategoryOfPersons, v);
+  }
+  std::string GetOidOccupation() const { return field::Text(Value().oidOccupation); }
+  void SetOidOccupation(std::string const& v) { field::Set(Value().oidOccupation, v); }
+  std::string GetOidOccupationGroup() const { return field::Text(Value().oidOccupationGroup); }
+  void SetOidOccupationGroup(std::string const& v) { field::Set(Value().oidOccupationGroup, v); }
+  long GetPositionOfJob() const { return Value().positionOfJob; }
+  void SetPositionOfJob(long v) { field::Set(Value().positionOfJob, v); }
+  long GetEducation() const { return Value().education; }
+  void SetEducation(long v) { field::Set(Value().education, v); }
+  long GetPersonGroup() const { return Value().personGroup; }
+  void SetPersonGroup(long v) { field::Set(Value().personGroup, v); }
+  long GetTypeOfPension() const { return Value().typeOfPension; }
+  void SetTypeOfPension(long v) { field::Set(Value().typeOfPension, v); }
+  long GetDuesGroupHI() const { return Value().duesGroupHI; }
+  void SetDuesGroupHI(long v) { field::Set(Value().duesGroupHI, v); }
+  long GetDuesGroupPI() const { return Value().duesGroupPI; }
+  void SetDuesGroupPI(long v) { field::Set(Value().duesGroupPI, v); }
+  long GetDuesGroupUI() const { return Value().duesGroupUI; }
+  void SetDuesGroupUI(long v) { field::Set(Value().duesGroupUI, v); }
+  long GetDuesGroupNI() const { return Value().duesGroupNI; }
+  void SetDuesGroupNI(long v) { field::Set(Value().duesGroupNI, v); }
+  bool GetNoExemptionPF() const { return Value().noExemptionPF; }
+  void SetNoExemptionPF(bool v) { field::Set(Value().noExemptionPF, v); }
+  base::VDate GetDateNoExemptionPF() const { return field::Date(Value().dateNoExemptionPF); }
+  void SetDateNoExemptionPF(base::VDate const& v) { field::Set(Value().dateNoExemptionPF, v); }
+  bool GetPrivateHI() const { return Value().privateHI; }
+  void SetPrivateHI(bool v) { field::Set(Value().privateHI, v); }
+  base::VFixed GetTotalRateToPHI() const { return field::Fixed(Value().totalRateToPHI); }
+  void SetTotalRateToPHI(base::VFixed const& v) { field::Set(Value().totalRateToPHI, v); }
+  base::VFixed GetTotalRateToVHI() const { return field::Fixed(Value().totalRateToVHI); }
+  void SetTotalRateToVHI(base::VFixed const& v) { field::Set(Value().totalRateToVHI, v); }
+  insurance::ContributionScaleVHIEnum GetContScaleVHI() const { return Value().contScaleVHI; }
+  void SetContScaleVHI(insurance::ContributionScaleVHIEnum v) {
+    field::Set(Value().contScaleVHI, v);
+  }
+  long GetErAllowanceVHI() const { return Value().erAllowanceVHI; }
+  void SetERAllowanceVHI(long v) { field::Set(Value().erAllowanceVHI, v); }
+  long GetErAllowancePHI() const { return Value().erAllowancePHI; }
+  void SetERAllowancePHI(long v) { field::Set(Value().erAllowancePHI, v); }
+  bool GetPrivateNI() const { return Value().privateNI; }
+  void SetPrivateNI(bool v) { field::Set(Value().privateNI, v); }
+  base::VFixed GetTotalRateToPNI() const { return field::Fixed(Value().totalRateToPNI); }
+  void SetTotalRateToPNI(base::VFixed const& v) { field::Set(Value().totalRateToPNI, v); }
+  base::VFixed GetTotalRateToVNI() const { return field::Fixed(Value().totalRateToVNI); }
+  void SetTotalRateToVNI(base::VFixed const& v) { field::Set(Value().totalRateToVNI, v); }
+  insurance::ContributionScaleVNIEnum GetContScaleVNI() const { return Value().contScaleVNI; }
+  void SetContScaleVNI(insurance::ContributionScaleVNIEnum v) {
+    field::Set(Value().contScaleVNI, v);
+  }
+  long GetErAllowanceVNI() const { return Value().erAllowanceVNI; }
+  void SetERAllowanceVNI(long v) { field::Set(Value().erAllowanceVNI, v); }
+  long GetErAllowancePNI() const { return Value().erAllowancePNI; }
+  void SetERAllowancePNI(long v) { field::Set(Value().erAllowancePNI, v); }
+  bool GetErPaysHI() const { return Value().erPaysHI; }
+  void SetErPaysHI(bool v) { field::Set(Value().erPaysHI, v); }
+  bool GetErPaysPI() const { return Value().erPaysPI; }
+  void SetErPaysPI(bool v) { field::Set(Value().erPaysPI, v); }
+  bool GetErPaysUI() const { return Value().erPaysUI; }
+  void SetErPaysUI(bool v) { field::Set(Value().erPaysUI, v); }
+  bool GetErPaysNI() const { return Value().erPaysNI; }
+  void SetErPaysNI(bool v) { field::Set(Value().erPaysNI, v); }
+  insurance::MultiplyEmploymentEnum GetMultiplyEmployment() const {
+    return Value().multiplyEmployment;
+  }
+  void SetMultiplyEmployment(insurance::MultiplyEmploymentEnum v) {
+    field::Set(Value().multiplyEmployment, v);
+  }
+  std::string GetGroupKeyOfOther() const { return field::Text(Value().groupKeyOfOther); }
+  void SetGroupKeyOfOther(std::string const& v) { field::Set(Value().groupKeyOfOther, v); }
+  std::string GetInsuranceNo() const { return field::Text(Value().insuranceNo); }
+  void SetInsuranceNo(std::string const& v) { field::Set(Value().insuranceNo, v); }
+  std::string GetOidNationality() const { return field::Text(Value().oidNationality); }
+  void SetOidNationality(std::string const& v) { field::Set(Value().oidNationality, v); }
+  bool GetSIidCard() const { return Value().sIidCard; }
+  void SetSIidCard(bool v) { field::Set(Value().sIidCard, v); }
+  base::VDate GetRegistrSIidCard() const { return field::Date(Value().registrSIidCard); }
+  void SetRegistrSIidCard(base::VDate const& v) { field::Set(Value().registrSIidCard, v); }
+  bool GetChangePno() const { return Value().changePno; }
+  void SetChangePno(bool v) { field::Set(Value().changePno, v); }
+  std::wstring GetnameAtBirth() const { return field::Wide(Value().nameAtBirth); }
+  void SetNameAtBirth(std::wstring const& v) { field::Set(Value().nameAtBirth, v); }
+  std::string GetNamePrefixAtBirth() const { return field::Text(Value().namePrefixAtBirth); }
+  void SetNamePrefixAtBirth(std::string const& v) { field::Set(Value().namePrefixAtBirth, v); }
+  std::string GetNameAffixAtBirth() const { return field::Text(Value().nameAffixAtBirth); }
+  void SetNameAffixAtBirth(std::string const& v) { field::Set(Value().nameAffixAtBirth, v); }
+  std::wstring GetPlaceOfBirth() const { return field::Wide(Value().placeOfBirth); }
+  void SetPlaceOfBirth(std::wstring const& v) { field::Set(Value().placeOfBirth, v); }
+  std::string GetEuInsuranceNo() const { return field::Text(Value().euInsuranceNo); }
+  void SetEuInsuranceNo(std::string const& v) { field::Set(Value().euInsuranceNo, v); }
+  std::string GetOidEuStateOfBirth() const { return field::Text(Value().oidEuStateOfBirth); }
+  void SetOidEuStateOfBirth(std::string const& v) { field::Set(Value().oidEuStateOfBirth, v); }
+  bool GetFreeingOfERDuesUI() const { return Value().freeingOfERDuesUI; }
+  void SetFreeingOfERDuesUI(bool v) { field::Set(Value().freeingOfERDuesUI, v); }
+  std::string GetMemo() const { return field::Text(Value().memo); }
+  void SetMemo(std::string const& v) { field::Set(Value().memo, v); }
+  std::string GetOidHealthFundKVdR() const { return field::Text(Value().oidHealthFundKVdR); }
+  void SetOidHealthFundKVdR(std::string const& v) { field::Set(Value().oidHealthFundKVdR, v); }
+  std::string GetMembershipKVdR() const { return field::Text(Value().membershipKVdR); }
+  void SetMembershipKVdR(std::string const& v) { field::Set(Value().membershipKVdR, v); }
+  base::VFixed GetLimitOfDues() const { return field::Fixed(Value().limitOfDues); }
+  void SetLimitOfDues(base::VFixed const& v) { field::Set(Value().limitOfDues, v); }
+  base::VFixed GetLegalPension() const { return field::Fixed(Value().legalPension); }
+  void SetLegalPension(base::VFixed const& v) { field::Set(Value().legalPension, v); }
+  insurance::ChoiseOfDuesHIEnum GetChoiseOfDuesHI() const { return Value().choiseOfDuesHI; }
+  void SetChoiseOfDuesHI(insurance::ChoiseOfDuesHIEnum v) { field::Set(Value().choiseOfDuesHI, v); }
+  base::VFixed GetDuesHI() const { return field::Fixed(Value().duesHI); }
+  void SetDuesHI(base::VFixed const& v) { field::Set(Value().duesHI, v); }
+  insurance::ChoiseOfDuesNIEnum GetChoiseOfDuesNI() const { return Value().choiseOfDuesNI; }
+  void SetChoiseOfDuesNI(insurance::ChoiseOfDuesNIEnum v) { field::Set(Value().choiseOfDuesNI, v); }
+  base::VFixed GetDuesNI() const { return field::Fixed(Value().duesNI); }
+  void SetDuesNI(base::VFixed const& v) { field::Set(Value().duesNI, v); }
+  base::VDate GetBeginAgePartTime() const { return field::Date(Value().beginAgePartTime); }
+  void SetBeginAgePartTime(base::VDate const& v) { field::Set(Value().beginAgePartTime, v); }
+  base::VDate GetEndAgePartTime() const { return field::Date(Value().endAgePartTime); }
+  void SetEndAgePartTime(base::VDate const& v) { field::Set(Value().endAgePartTime, v); }
+  long GetPersonnelnumberReplacer() const { return Value().personnelnumberReplacer; }
+  void SetPersonnelnumberReplacer(long v) { field::Set(Value().personnelnumberReplacer, v); }
+  std::wstring GetNameReplacer() const { return field::Wide(Value().nameReplacer); }
+  void SetNameReplacer(std::wstring const& v) { field::Set(Value().nameReplacer, v); }
+  base::VFixed GetPercentageIncreaseDues() const {
+    return field::Fixed(Value().percentageIncreaseDues);
+  }
+  void SetPercentageIncreaseDues(base::VFixed const& v) {
+    field::Set(Value().percentageIncreaseDues, v);
+  }
+  base::VFixed GetPercentageMinNetIncome() const {
+    return field::Fixed(Value().percentageMinNetIncome);
+  }
+  void SetPercentageMinNetIncome(base::VFixed const& v) {
+    field::Set(Value().percentageMinNetIncome, v);
+  }
+  base::VFixed GetPercentagePIIncrease() const {
+    return field::Fixed(Value().percentagePIIncrease);
+  }
+  void SetPercentagePIIncrease(base::VFixed const& v) {
+    field::Set(Value().percentagePIIncrease, v);
+  }
+  insurance::TypeAgePartTimeEnum GetTypeAgePartTime() const { return Value().typeAgePartTime; }
+  void SetTypeAgePartTime(insurance::TypeAgePartTimeEnum v) {
+    field::Set(Value().typeAgePartTime, v);
+  }
+  base::VDate GetBeginWorkExemption() const { return field::Date(Value().beginWorkExemption); }
+  void SetBeginWorkExemption(base::VDate const& v) { field::Set(Value().beginWorkExemption, v); }
+  bool GetNiChildEducation() const { return Value().niChildEducation; }
+  void SetNiChildEducation(bool v) { field::Set(Value().niChildEducation, v); }
+  base::VDate GetDateOfReceipt() const { return field::Date(Value().dateOfReceipt); }
+  void SetDateOfReceipt(base::VDate const& v) { field::Set(Value().dateOfReceipt, v); }
+  bool GetNiChildOfEducKVdR() const { return Value().niChildOfEducKVdR; }
+  void SetNiChildOfEducKVdR(bool v) { field::Set(Value().niChildOfEducKVdR, v); }
+  base::VDate GetDateOfReceiptKVdR() const { return field::Date(Value().dateOfReceiptKVdR); }
+  void SetDateOfReceiptKVdR(base::VDate const& v) { field::Set(Value().dateOfReceiptKVdR, v); }
+  insurance::StatusCodeEnum GetStatusCode() const { return Value().statusCode; }
+  void SetStatusCode(insurance::StatusCodeEnum v) { field::Set(Value().statusCode, v); }
+  base::VFixed GetTotalRateToVHIAbleForGrantByER() const {
+    return field::Fixed(Value().totalRateToVHIAbleForGrantByER);
+  }
+  void SetTotalRateToVHIAbleForGrantByER(base::VFixed const& v) {
+    field::Set(Value().totalRateToVHIAbleForGrantByER, v);
+  }
+  bool GetIncreasedDuesMinersPISheme() const { return Value().increasedDuesMinersPISheme; }
+  void SetIncreasedDuesMinersPISheme(bool v) { field::Set(Value().increasedDuesMinersPISheme, v); }
+  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
+  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
+  std::string GetPpMembershipNumber() const { return field::Text(Value().ppMembershipNumber); }
+  void SetPpMembershipNumber(std::string const& v) { field::Set(Value().ppMembershipNumber, v); }
+  insurance::ModeOfPensionEnum GetModeOfPension() const { return Value().modeOfPension; }
+  void SetModeOfPension(insurance::ModeOfPensionEnum v) { field::Set(Value().modeOfPension, v); }
+  insurance::ModeOfCalculationEnum GetModeOfCalculation() const {
+    return Value().modeOfCalculation;
+  }
+  void SetModeOfCalculation(insurance::ModeOfCalculationEnum v) {
+    field::Set(Value().modeOfCalculation, v);
+  }
+  base::VFixed GetTotalDues() const { return field::Fixed(Value().totalDues); }
+  void SetTotalDues(base::VFixed const& v) { field::Set(Value().totalDues, v); }
+  base::VFixed GetEmployersAllowance() const { return field::Fixed(Value().employersAllowance); }
+  void SetEmployersAllowance(base::VFixed const& v) { field::Set(Value().employersAllowance, v); }
+  insurance::RemittanceEnum GetRemittance() const { return Value().remittance; }
+  void SetRemittance(insurance::RemittanceEnum v) { field::Set(Value().remittance, v); }
+  bool GetUseAgePartTime() const { return Value().useAgePartTime; }
+  void SetUseAgePartTime(bool v) { field::Set(Value().useAgePartTime, v); }
+  std::string GetOidAgePartTimeModel() const { return field::Text(Value().oidAgePartTimeModel); }
+  void SetOidAgePartTimeModel(std::string const& v) { field::Set(Value().oidAgePartTimeModel, v); }
+  std::string GetCustomerNoPTA() const { return field::Text(Value().customerNoPTA); }
+  void SetCustomerNoPTA(std::string const& v) { field::Set(Value().customerNoPTA, v); }
+  std::string GetCompanyKeyOfReplacer() const { return field::Text(Value().companyKeyOfReplacer); }
+  void SetCompanyKeyOfReplacer(std::string const& v) {
+    field::Set(Value().companyKeyOfReplacer, v);
+  }
+  bool GetDeposit() const { return Value().deposit; }
+  void SetDeposit(bool v) { field::Set(Value().deposit, v); }
+  bool GetStoerfall() const { return Value().stoerfall; }
+  void SetStoerfall(bool v) { field::Set(Value().stoerfall, v); }
+  std::wstring GetSurname() const { return field::Wide(Value().surname); }
+  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
+  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
+  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
+  std::string GetPostalCode() const { return field::Text(Value().postalCode); }
+  void SetPostalCode(std::string const& v) { field::Set(Value().postalCode, v); }
+  std::string GetDomicile() const { return field::Text(Value().domicile); }
+  void SetDomicile(std::string const& v) { field::Set(Value().domicile, v); }
+  std::string GetStreet() const { return field::Text(Value().street); }
+  void SetStreet(std::string const& v) { field::Set(Value().street, v); }
+  std::string GetStreetNumber() const { return field::Text(Value().streetNumber); }
+  void SetStreetNumber(std::string const& v) { field::Set(Value().streetNumber, v); }
+  std::string GetAddressAddendum() const { return field::Text(Value().addressAddendum); }
+  void SetAddressAddendum(std::string const& v) { field::Set(Value().addressAddendum, v); }
+  bool GetPrivateHI31122002() const { return Value().privateHI31122002; }
+  void SetPrivateHI31122002(bool v) { field::Set(Value().privateHI31122002, v); }
+  base::VDate GetStartingDatePHI() const { return field::Date(Value().startingDatePHI); }
+  void SetStartingDatePHI(base::VDate const& v) { field::Set(Value().startingDatePHI, v); }
+  insurance::AnnualLimitPHIEnum GetAnnualLimitPHIEnum() const { return Value().annualLimitPHIEnum; }
+  void SetAnnualLimitPHIEnum(insurance::AnnualLimitPHIEnum v) {
+    field::Set(Value().annualLimitPHIEnum, v);
+  }
+  base::VDate GetStartOfPensionPayment() const {
+    return field::Date(Value().startOfPensionPayment);
+  }
+  void SetStartOfPensionPayment(base::VDate const& v) {
+    field::Set(Value().startOfPensionPayment, v);
+  }
+  base::VDate GetDateOfPensionBalance() const { return field::Date(Value().dateOfPensionBalance); }
+  void SetDateOfPensionBalance(base::VDate const& v) {
+    field::Set(Value().dateOfPensionBalance, v);
+  }
+  std::string GetOidInsolvencyHealthFund() const {
+    return field::Text(Value().oidInsolvencyHealthFund);
+  }
+  void SetOidInsolvencyHealthFund(std::string const& v) {
+    field::Set(Value().oidInsolvencyHealthFund, v);
+  }
+  bool GetInsolvencyDuty() const { return Value().insolvencyDuty; }
+  void SetInsolvencyDuty(bool v) { field::Set(Value().insolvencyDuty, v); }
+  bool GetInsGOfOther() const { return Value().insGOfOther; }
+  void SetInsGOfOther(bool v) { field::Set(Value().insGOfOther, v); }
+  std::string GetProcessNo() const { return field::Text(Value().processNo); }
+  void SetProcessNo(std::string const& v) { field::Set(Value().processNo, v); }
+  base::VFixed GetBaseRatePrivateInsurance() const {
+    return field::Fixed(Value().baseRatePrivateInsurance);
+  }
+  void SetBaseRatePrivateInsurance(base::VFixed const& v) {
+    field::Set(Value().baseRatePrivateInsurance, v);
+  }
+  bool GetChangeOfRecipient() const { return Value().changeOfRecipient; }
+  void SetChangeOfRecipient(bool v) { field::Set(Value().changeOfRecipient, v); }
+  long GetChangePersonnelnumber() const { return Value().changePersonnelnumber; }
+  void SetChangePersonnelnumber(long v) { field::Set(Value().changePersonnelnumber, v); }
+  std::string GetReferenceNumberHealthFund() const {
+    return field::Text(Value().referenceNumberHealthFund);
+  }
+  void SetReferenceNumberHealthFund(std::string const& v) {
+    field::Set(Value().referenceNumberHealthFund, v);
+  }
+  base::VDate GetBeginKVDR() const { return field::Date(Value().beginKVDR); }
+  void SetBeginKVDR(base::VDate const& v) { field::Set(Value().beginKVDR, v); }
+  base::VDate GetEndKVDR() const { return field::Date(Value().endKVDR); }
+  void SetEndKVDR(base::VDate const& v) { field::Set(Value().endKVDR, v); }
+  base::VDate GetDateCapitalPayment() const { return field::Date(Value().dateCapitalPayment); }
+  void SetDateCapitalPayment(base::VDate const& v) { field::Set(Value().dateCapitalPayment, v); }
+  base::VDate GetBeginCapitalPayment() const { return field::Date(Value().beginCapitalPayment); }
+  void SetBeginCapitalPayment(base::VDate const& v) { field::Set(Value().beginCapitalPayment, v); }
+  base::VDate GetEndCapitalPayment() const { return field::Date(Value().endCapitalPayment); }
+  void SetEndCapitalPayment(base::VDate const& v) { field::Set(Value().endCapitalPayment, v); }
+  base::VFixed GetCapitalPayment() const { return field::Fixed(Value().capitalPayment); }
+  void SetCapitalPayment(base::VFixed const& v) { field::Set(Value().capitalPayment, v); }
+  insurance::MultipleIncomeEnum GetMultipleIncomeEnum() const { return Value().multipleIncomeEnum; }
+  void SetMultipleIncomeEnum(insurance::MultipleIncomeEnum v) {
+    field::Set(Value().multipleIncomeEnum, v);
+  }
+  bool GetAdjustmentLimitOfDues() const { return Value().adjustmentLimitOfDues; }
+  void SetAdjustmentLimitOfDues(bool v) { field::Set(Value().adjustmentLimitOfDues, v); }
+  std::string GetReferenceNumberZahls() const { return field::Text(Value().referenceNumberZahls); }
+  void SetReferenceNumberZahls(std::string const& v) {
+    field::Set(Value().referenceNumberZahls, v);
+  }
+  bool GetChangeNumberHealthFund() const { return Value().changeNumberHealthFund; }
+  void SetChangeNumberHealthFund(bool v) { field::Set(Value().changeNumberHealthFund, v); }
+  std::string GetReferenceNumberZahlsCapitalPayment() const {
+    return field::Text(Value().referenceNumberZahlsCapitalPayment);
+  }
+  void SetReferenceNumberZahlsCapitalPayment(std::string const& v) {
+    field::Set(Value().referenceNumberZahlsCapitalPayment, v);
+  }
+  std::string GetReferenceNumberHealthFundCapitalPayment() const {
+    return field::Text(Value().referenceNumberHealthFundCapitalPayment);
+  }
+  void SetReferenceNumberHealthFundCapitalPayment(std::string const& v) {
+    field::Set(Value().referenceNumberHealthFundCapitalPayment, v);
+  }
+  std::string GetOidOccupationLong() const { return field::Text(Value().oidOccupationLong); }
+  void SetOidOccupationLong(std::string const& v) { field::Set(Value().oidOccupationLong, v); }
+  long GetSchoolLeaving() const { return Value().schoolLeaving; }
+  void SetSchoolLeaving(long v) { field::Set(Value().schoolLeaving, v); }
+  long GetProfessionalEducation() const { return Value().professionalEducation; }
+  void SetProfessionalEducation(long v) { field::Set(Value().professionalEducation, v); }
+  long GetManPowerProvision() const { return Value().manPowerProvision; }
+  void SetManPowerProvision(long v) { field::Set(Value().manPowerProvision, v); }
+  long GetTypeOfContract() const { return Value().typeOfContract; }
+  void SetTypeOfContract(long v) { field::Set(Value().typeOfContract, v); }
+  bool GetDecreaseOfDuesInReducedHours() const { return Value().decreaseOfDuesInReducedHours; }
+  void SetDecreaseOfDuesInReducedHours(bool v) {
+    field::Set(Value().decreaseOfDuesInReducedHours, v);
+  }
+  bool GetManagingDirector() const { return Value().managingDirector; }
+  void SetManagingDirector(bool v) { field::Set(Value().managingDirector, v); }
+  bool GetStartOfPensionWith65() const { return Value().startOfPensionWith65; }
+  void SetStartOfPensionWith65(bool v) { field::Set(Value().startOfPensionWith65, v); }
+  base::VDate GetDateOfStartOfPensionWith65() const {
+    return field::Date(Value().dateOfStartOfPensionWith65);
+  }
+  void SetDateOfStartOfPensionWith65(base::VDate const& v) {
+    field::Set(Value().dateOfStartOfPensionWith65, v);
+  }
+  std::string GetOidSIStatus() const { return field::Text(Value().oidSIStatus); }
+  void SetOidSIStatus(std::string const& v) { field::Set(Value().oidSIStatus, v); }
+  std::string GetOidEmployeeDislocation() const {
+    return field::Text(Value().oidEmployeeDislocation);
+  }
+  void SetOidEmployeeDislocation(std::string const& v) {
+    field::Set(Value().oidEmployeeDislocation, v);
+  }
+  base::VFixed GetAnnaulEarningsGLZ() const { return field::Fixed(Value().annaulEarningsGLZ); }
+  void SetAnnaulEarningsGLZ(base::VFixed const& v) { field::Set(Value().annaulEarningsGLZ, v); }
+  insurance::IntervalKVDREnum GetIntervalKVDR() const { return Value().intervalKVDR; }
+  void SetIntervalKVDR(insurance::IntervalKVDREnum v) { field::Set(Value().intervalKVDR, v); }
+  int GetMonthFirstPaymentKVDR() const { return Value().monthFirstPaymentKVDR; }
+  void SetMonthFirstPaymentKVDR(int v) { field::Set(Value().monthFirstPaymentKVDR, v); }
+  base::VFixed GetDuesKVDR() const { return field::Fixed(Value().duesKVDR); }
+  void SetDuesKVDR(base::VFixed const& v) { field::Set(Value().duesKVDR, v); }
+  bool GetOldLowWageArea() const { return Value().oldLowWageArea; }
+  void SetOldLowWageArea(bool v) { field::Set(Value().oldLowWageArea, v); }
+  bool GetOfferForExemptionFromPI() const { return Value().offerForExemptionFromPI; }
+  void SetOfferForExemptionFromPI(bool v) { field::Set(Value().offerForExemptionFromPI, v); }
+  base::VDate GetDateOfferForExemptionFromPI() const {
+    return field::Date(Value().dateOfferForExemptionFromPI);
+  }
+  void SetDateOfferForExemptionFromPI(base::VDate const& v) {
+    field::Set(Value().dateOfferForExemptionFromPI, v);
+  }
+  bool GetNoRegistrationKVDR() const { return Value().noRegistrationKVDR; }
+  void SetNoRegistrationKVDR(bool v) { field::Set(Value().noRegistrationKVDR, v); }
+  bool GetErPaysNISurcharge() const { return Value().erPaysNISurcharge; }
+  void SetErPaysNISurcharge(bool v) { field::Set(Value().erPaysNISurcharge, v); }
+  std::string GetOidRecipientDisabledInstitute() const {
+    return field::Text(Value().oidRecipientDisabledInstitute);
+  }
+  void SetOidRecipientDisabledInstitute(std::string const& v) {
+    field::Set(Value().oidRecipientDisabledInstitute, v);
+  }
+  bool GetPiRehabResponsible() const { return Value().piRehabResponsible; }
+  void SetPiRehabResponsible(bool v) { field::Set(Value().piRehabResponsible, v); }
+  std::string GetReferenceNumber() const { return field::Text(Value().referenceNumber); }
+  void SetReferenceNumber(std::string const& v) { field::Set(Value().referenceNumber, v); }
+  bool GetDifferentPensionschemeSetting() const { return Value().differentPensionschemeSetting; }
+  void SetDifferentPensionschemeSetting(bool v) {
+    field::Set(Value().differentPensionschemeSetting, v);
+  }
+  insurance::ContributionScalePHIEnum GetContScalePHI() const { return Value().contScalePHI; }
+  void SetContScalePHI(insurance::ContributionScalePHIEnum v) {
+    field::Set(Value().contScalePHI, v);
+  }
+  bool GetSeasonalworker() const { return Value().seasonalworker; }
+  void SetSeasonalworker(bool v) { field::Set(Value().seasonalworker, v); }
+  std::string GetOidRecipientPHI() const { return field::Text(Value().oidRecipientPHI); }
+  void SetOidRecipientPHI(std::string const& v) { field::Set(Value().oidRecipientPHI, v); }
+  std::string GetAuthorizedForAid() const { return field::Text(Value().authorizedForAid); }
+  void SetAuthorizedForAid(std::string const& v) { field::Set(Value().authorizedForAid, v); }
+  base::VFixed GetErAllowanceHIFarm() const { return field::Fixed(Value().erAllowanceHIFarm); }
+  void SetErAllowanceHIFarm(base::VFixed const& v) { field::Set(Value().erAllowanceHIFarm, v); }
+  base::VFixed GetErAllowanceNIFarm() const { return field::Fixed(Value().erAllowanceNIFarm); }
+  void SetErAllowanceNIFarm(base::VFixed const& v) { field::Set(Value().erAllowanceNIFarm, v); }
+  bool GetIsNoPensionForParagraph229() const { return Value().isNoPensionForParagraph229; }
+  void SetIsNoPensionForParagraph229(bool v) { field::Set(Value().isNoPensionForParagraph229, v); }
+  bool GetIsNoPensionForPar229Capital() const { return Value().isNoPensionForPar229Capital; }
+  void SetIsNoPensionForPar229Capital(bool v) {
+    field::Set(Value().isNoPensionForPar229Capital, v);
+  }
+  int GetDemandOfFreeAmount() const { return Value().demandOfFreeAmount; }
+  void SetDemandOfFreeAmount(int v) { field::Set(Value().demandOfFreeAmount, v); }
+  base::VFixed GetFreeAmount() const { return field::Fixed(Value().freeAmount); }
+  void SetFreeAmount(base::VFixed const& v) { field::Set(Value().freeAmount, v); }
+  std::string GetOidLegalHealthFund() const { return field::Text(Value().oidLegalHealthFund); }
+  void SetOidLegalHealthFund(std::string const& v) { field::Set(Value().oidLegalHealthFund, v); }
+  bool GetUseTransitionBy31122022() const { return Value().useTransitionBy31122022; }
+  void SetUseTransitionBy31122022(bool v) { field::Set(Value().useTransitionBy31122022, v); }
+  std::string GetNoExcemptionOfInsuranceSGBVI() const {
+    return field::Text(Value().noExcemptionOfInsuranceSGBVI);
+  }
+  void SetNoExcemptionOfInsuranceSGBVI(std::string const& v) {
+    field::Set(Value().noExcemptionOfInsuranceSGBVI, v);
+  }
+  long GetExclusionFacts() const { return Value().exclusionFacts; }
+  void SetExclusionFacts(long v) { field::Set(Value().exclusionFacts, v); }
+  long GetExclusionFactsCapital() const { return Value().exclusionFactsCapital; }
+  void SetExclusionFactsCapital(long v) { field::Set(Value().exclusionFactsCapital, v); }
+  long GetOrphanBenefit() const { return Value().orphanBenefit; }
+  void SetOrphanBenefit(long v) { field::Set(Value().orphanBenefit, v); }
+  long GetAeinsHIduty() const { return Value().aeinsHIduty; }
+  void SetAeinsHIduty(long v) { field::Set(Value().aeinsHIduty, v); }
 };
 
 // Selection of GetActiveInsurances and GetActiveEEInsurancesCB. Several
@@ -398,38 +481,54 @@ class EEInsuranceFilter {
 
   void ClearEEInsuranceFilter();
 
-  void SetOidHealthFund(std::string const& v);
-  void SetOidHealthFundKVdR(std::string const& v);
-  void SetAssessmentDuty(insurance::AssessmentDutyEnum v);
-  void ClearAssessmentDuty();
-  void SetPersGroup(long v);
-  void ClearPersGroup();
-  void SetDuesGroupHI(long v);
-  void ClearDuesGroupHI();
-  void SetDuesGroupPI(long v);
-  void ClearDuesGroupPI();
-  void SetDuesGroupUI(long v);
-  void ClearDuesGroupUI();
-  void SetDuesGroupNI(long v);
-  void ClearDuesGroupNI();
-  void SetPrivateHI(bool v);
-  void ClearPrivateHI();
-  void SetContributionScaleVHI(insurance::ContributionScaleVHIEnum v);
-  void ClearContributionScaleVHI();
-  void SetMultiplyEmployment(insurance::MultiplyEmploymentEnum v);
-  void ClearMultiplyEmployment();
-  void SetSpecialCategory(insurance::SpecialCategoryEnum v);
-  void ClearSpecialCategory();
-  void SetInsuranceNo(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::wstring const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
+  void SetOidHealthFund(std::string const& v) { field::Set(filter_.oidHealthFund, v); }
+  void SetOidHealthFundKVdR(std::string const& v) { field::Set(filter_.oidHealthFundKVdR, v); }
+  void SetAssessmentDuty(insurance::AssessmentDutyEnum v) {
+    filter_.assessmentDuty.assessmentduty(v);
+  }
+  void ClearAssessmentDuty() { filter_.assessmentDuty._default(); }
+  void SetPersGroup(long v) { filter_.persGroup.persongroup(static_cast<CORBA::Long>(v)); }
+  void ClearPersGroup() { filter_.persGroup._default(); }
+  void SetDuesGroupHI(long v) { filter_.duesGroupHI.duesgrouphi(static_cast<CORBA::Long>(v)); }
+  void ClearDuesGroupHI() { filter_.duesGroupHI._default(); }
+  void SetDuesGroupPI(long v) { filter_.duesGroupPI.duesgrouppi(static_cast<CORBA::Long>(v)); }
+  void ClearDuesGroupPI() { filter_.duesGroupPI._default(); }
+  void SetDuesGroupUI(long v) { filter_.duesGroupUI.duesgroupui(static_cast<CORBA::Long>(v)); }
+  void ClearDuesGroupUI() { filter_.duesGroupUI._default(); }
+  void SetDuesGroupNI(long v) { filter_.duesGroupNI.duesgroupni(static_cast<CORBA::Long>(v)); }
+  void ClearDuesGroupNI() { filter_.duesGroupNI._default(); }
+  void SetPrivateHI(bool v) { filter_.privateHI.privateHI(v); }
+  void ClearPrivateHI() { filter_.privateHI._default(); }
+  void SetContributionScaleVHI(insurance::ContributionScaleVHIEnum v) {
+    filter_.contributionScaleVHI.contscalevhi(v);
+  }
+  void ClearContributionScaleVHI() { filter_.contributionScaleVHI._default(); }
+  void SetMultiplyEmployment(insurance::MultiplyEmploymentEnum v) {
+    filter_.multiplyEmployment.multiplyemployment(v);
+  }
+  void ClearMultiplyEmployment() { filter_.multiplyEmployment._default(); }
+  void SetSpecialCategory(insurance::SpecialCategoryEnum v) {
+    filter_.specialCategory.specialcategory(v);
+  }
+  void ClearSpecialCategory() { filter_.specialCategory._default(); }
+  void SetInsuranceNo(std::string const& v) { field::Set(filter_.insuranceNo, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::wstring const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
-  void SetOidSocialInsuranceStatus(std::string const& v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
+  void SetOidSocialInsuranceStatus(std::string const& v) {
+    field::Set(filter_.oidSocialInsuranceStatus, v);
+  }
 
   insurance::EEInsuranceFilterStruct ToIdl() const { return filter_; }
 
@@ -444,8 +543,8 @@ class SocialInsuranceNo : public base::BO<insurance::SocialInsuranceNoStruct> {
   // Sets both and takes them as the saved value.
   SocialInsuranceNo(EmployeeShort const& employee, std::string const& number);
 
-  void SetEmployeeShort(EmployeeShort const& v);
-  void SetSocialInsuranceNo(std::string const& v);
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
+  void SetSocialInsuranceNo(std::string const& v) { field::Set(Value().socialInsuranceNo, v); }
 };
 
 // An employee's insurance record of one validity period, with the employee's
@@ -488,22 +587,23 @@ class EEInsurance : public PersonnelRecord<insurance::EEInsuranceStruct, Employe
 
   // The server's findings: a new vector of new errors, which the caller
   // owns; the error count becomes their number.
-  std::vector<personnel::Error*>* GetErrors();
+  std::vector<personnel::Error*>* GetErrors() { return errors_.Get(Value().errors); }
   // Replaces the findings with copies of the vector's elements (null: none);
   // the error count stays.
-  void SetErrors(std::vector<personnel::Error*> const* v);
+  void SetErrors(std::vector<personnel::Error*> const* v) { ErrorList::Set(Value().errors, v); }
   // The number of findings the last GetErrors returned; 0 before.
   int GetErrorCount() const { return errors_.Count(); }
 
   // Empties the effective-from date; no remote call.
-  void ResetEffectiveFrom();
+  void ResetEffectiveFrom() { Period().effectiveFrom = ""; }
 
   void Commit();
   void Delete() {}
 
   // Fills the object with what the server derives for a migrated employee
   // from it (sent with the valid-from date as internal valid-from date); the
-  // answer becomes the saved value, the identity stays.
+  // answer becomes the saved value, the identity stays. On failure the
+  // object is unchanged, its internal valid-from date included.
   void GetMigrationEmployee();
 
   // The text the server wants confirmed before this record is saved; empty

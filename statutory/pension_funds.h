@@ -13,36 +13,14 @@
 #include "nested.h"
 #include "personnel_bo.h"
 #include "personnel_error.h"
-#include "record_layout.h"
 #include "sortierung.h"
-#include "vblu.hh"
+#include "vblu_kind.h"
 #include "vcallback.h"
 #include "vdate.h"
 #include "vfixed.h"
-#include "zvk.hh"
+#include "zvk_kind.h"
 
 namespace ostrel {
-
-namespace zvk = com::ostrel::personnel::domain::employee::zvk;
-namespace vblu = com::ostrel::personnel::domain::employee::vblu;
-
-// The employee's short view first, then the period.
-template <>
-struct RecordLayout<zvk::EEZVKStruct>
-    : EmployeeRecordLayout<&zvk::EEZVKStruct::employeeShort, &zvk::EEZVKStruct::history> {};
-template <>
-struct RecordLayout<vblu::EEVBLUStruct>
-    : EmployeeRecordLayout<&vblu::EEVBLUStruct::employeeShort, &vblu::EEVBLUStruct::history> {};
-
-struct EEZVKService {
-  using Servant = zvk::EEZVKServant;
-  static constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.zvk.EEZVKServantImpl";
-};
-struct EEVBLUService {
-  using Servant = vblu::EEVBLUServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.vblu.EEVBLUServantImpl";
-};
 
 // One period of a ZVK membership.
 //
@@ -50,62 +28,74 @@ struct EEVBLUService {
 // enums 0, both numbers of children 0, AdvancementTypeAsCtPays 0 and every
 // text, date and amount empty; it counts as unchanged. Built from a struct,
 // or copied, it takes that identity and keeps the value as its saved value.
-class ZVKTP : public base::BO<zvk::ZVKStruct> {
+class ZVKTP : public RecordPart<zvk::ZVKStruct> {
  public:
   ZVKTP();
-  explicit ZVKTP(zvk::ZVKStruct const& s);
-  ZVKTP(ZVKTP const& o);
-  ZVKTP& operator=(ZVKTP const&) = default;
+  using RecordPart::RecordPart;
 
   // The period's fields, in wire order.
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  std::string GetOidRecipient() const;
-  void SetOidRecipient(std::string const& v);
-  base::VDate GetDateOfEntryZVK() const;
-  void SetDateOfEntryZVK(base::VDate const& v);
-  base::VDate GetDateOfWithDrawalZVK() const;
-  void SetDateOfWithDrawalZVK(base::VDate const& v);
-  std::string GetMembershipNumber() const;
-  void SetMembershipNumber(std::string const& v);
-  zvk::ZvkTypeOfCalcAddContEnum GetZvkTypeOfCalcAddCont() const;
-  void SetZvkTypeOfCalcAddCont(zvk::ZvkTypeOfCalcAddContEnum v);
-  zvk::ZvkTypeOfCalculationEnum GetZvkTypeOfCalculation() const;
-  void SetZvkTypeOfCalculation(zvk::ZvkTypeOfCalculationEnum v);
-  bool GetToShiftLumpsumITax() const;
-  void SetToShiftLumpsumITax(bool v);
-  bool GetToShiftLumpsumSTax() const;
-  void SetToShiftLumpsumSTax(bool v);
-  bool GetToShiftLumpsumCTax() const;
-  void SetToShiftLumpsumCTax(bool v);
-  bool GetCutexemptionlimit() const;
-  void SetCutexemptionlimit(bool v);
-  bool GetCalculateAddAssessment() const;
-  void SetCalculateAddAssessment(bool v);
-  bool GetAddAmount3No63EStG() const;
-  void SetAddAmount3No63EStG(bool v);
-  zvk::FurtherInsuranceEnum GetFurtherInsurance() const;
-  void SetFurtherInsurance(zvk::FurtherInsuranceEnum v);
-  std::string GetOidZVEReason() const;
-  void SetOidZVEReason(std::string const& v);
-  std::string GetOidZVEState() const;
-  void SetOidZVEState(std::string const& v);
-  int GetNumberOfChildren() const;
-  void SetNumberOfChildren(int v);
-  base::VDate GetChangeDateChildren() const;
-  void SetChangeDateChildren(base::VDate const& v);
-  int GetNumberOfChildrenAfter() const;
-  void SetNumberOfChildrenAfter(int v);
-  bool GetBeginAgePartTimeBefore2003() const;
-  void SetBeginAgePartTimeBefore2003(bool v);
-  zvk::CalcOfAddContEnum GetCalculationOfAddCont() const;
-  void SetCalculationOfAddCont(zvk::CalcOfAddContEnum v);
-  long GetAdvancementTypeAsCtPays() const;
-  void SetAdvancementTypeAsCtPays(long v);
-  base::VFixed GetMonthCompValueErAddCont() const;
-  void SetMonthCompValueErAddCont(base::VFixed const& v);
-  bool GetPriorInsurance() const;
-  void SetPriorInsurance(bool v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
+  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
+  base::VDate GetDateOfEntryZVK() const { return field::Date(Value().dateOfEntryZVK); }
+  void SetDateOfEntryZVK(base::VDate const& v) { field::Set(Value().dateOfEntryZVK, v); }
+  base::VDate GetDateOfWithDrawalZVK() const { return field::Date(Value().dateOfWithDrawalZVK); }
+  void SetDateOfWithDrawalZVK(base::VDate const& v) { field::Set(Value().dateOfWithDrawalZVK, v); }
+  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
+  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
+  zvk::ZvkTypeOfCalcAddContEnum GetZvkTypeOfCalcAddCont() const {
+    return Value().zvkTypeOfCalcAddCont;
+  }
+  void SetZvkTypeOfCalcAddCont(zvk::ZvkTypeOfCalcAddContEnum v) {
+    field::Set(Value().zvkTypeOfCalcAddCont, v);
+  }
+  zvk::ZvkTypeOfCalculationEnum GetZvkTypeOfCalculation() const {
+    return Value().zvkTypeOfCalculation;
+  }
+  void SetZvkTypeOfCalculation(zvk::ZvkTypeOfCalculationEnum v) {
+    field::Set(Value().zvkTypeOfCalculation, v);
+  }
+  bool GetToShiftLumpsumITax() const { return Value().toShiftLumpsumITax; }
+  void SetToShiftLumpsumITax(bool v) { field::Set(Value().toShiftLumpsumITax, v); }
+  bool GetToShiftLumpsumSTax() const { return Value().toShiftLumpsumSTax; }
+  void SetToShiftLumpsumSTax(bool v) { field::Set(Value().toShiftLumpsumSTax, v); }
+  bool GetToShiftLumpsumCTax() const { return Value().toShiftLumpsumCTax; }
+  void SetToShiftLumpsumCTax(bool v) { field::Set(Value().toShiftLumpsumCTax, v); }
+  bool GetCutexemptionlimit() const { return Value().cutexemptionlimit; }
+  void SetCutexemptionlimit(bool v) { field::Set(Value().cutexemptionlimit, v); }
+  bool GetCalculateAddAssessment() const { return Value().calculateAddAssessment; }
+  void SetCalculateAddAssessment(bool v) { field::Set(Value().calculateAddAssessment, v); }
+  bool GetAddAmount3No63EStG() const { return Value().addAmount3No63EStG; }
+  void SetAddAmount3No63EStG(bool v) { field::Set(Value().addAmount3No63EStG, v); }
+  zvk::FurtherInsuranceEnum GetFurtherInsurance() const { return Value().furtherInsurance; }
+  void SetFurtherInsurance(zvk::FurtherInsuranceEnum v) { field::Set(Value().furtherInsurance, v); }
+  std::string GetOidZVEReason() const { return field::Text(Value().oidZVEReason); }
+  void SetOidZVEReason(std::string const& v) { field::Set(Value().oidZVEReason, v); }
+  std::string GetOidZVEState() const { return field::Text(Value().oidZVEState); }
+  void SetOidZVEState(std::string const& v) { field::Set(Value().oidZVEState, v); }
+  int GetNumberOfChildren() const { return Value().numberOfChildren; }
+  void SetNumberOfChildren(int v) { field::Set(Value().numberOfChildren, v); }
+  base::VDate GetChangeDateChildren() const { return field::Date(Value().changeDateChildren); }
+  void SetChangeDateChildren(base::VDate const& v) { field::Set(Value().changeDateChildren, v); }
+  int GetNumberOfChildrenAfter() const { return Value().numberOfChildrenAfter; }
+  void SetNumberOfChildrenAfter(int v) { field::Set(Value().numberOfChildrenAfter, v); }
+  bool GetBeginAgePartTimeBefore2003() const { return Value().beginAgePartTimeBefore2003; }
+  void SetBeginAgePartTimeBefore2003(bool v) { field::Set(Value().beginAgePartTimeBefore2003, v); }
+  zvk::CalcOfAddContEnum GetCalculationOfAddCont() const { return Value().calculationOfAddCont; }
+  void SetCalculationOfAddCont(zvk::CalcOfAddContEnum v) {
+    field::Set(Value().calculationOfAddCont, v);
+  }
+  long GetAdvancementTypeAsCtPays() const { return Value().advancementTypeAsCtPays; }
+  void SetAdvancementTypeAsCtPays(long v) { field::Set(Value().advancementTypeAsCtPays, v); }
+  base::VFixed GetMonthCompValueErAddCont() const {
+    return field::Fixed(Value().monthCompValueErAddCont);
+  }
+  void SetMonthCompValueErAddCont(base::VFixed const& v) {
+    field::Set(Value().monthCompValueErAddCont, v);
+  }
+  bool GetPriorInsurance() const { return Value().priorInsurance; }
+  void SetPriorInsurance(bool v) { field::Set(Value().priorInsurance, v); }
 };
 
 // One period of a VBLU membership.
@@ -116,48 +106,56 @@ class ZVKTP : public base::BO<zvk::ZVKStruct> {
 // empty), the numbers 0 and every other text, date and amount empty; it
 // counts as unchanged. Built from a struct, or copied, it takes that
 // identity and keeps the value as its saved value.
-class VBLUTP : public base::BO<vblu::VBLUStruct> {
+class VBLUTP : public RecordPart<vblu::VBLUStruct> {
  public:
   VBLUTP();
-  explicit VBLUTP(vblu::VBLUStruct const& s);
-  VBLUTP(VBLUTP const& o);
-  VBLUTP& operator=(VBLUTP const&) = default;
+  using RecordPart::RecordPart;
 
   // The period's fields, in wire order.
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  std::string GetOidRecipient() const;
-  void SetOidRecipient(std::string const& v);
-  base::VDate GetDateOfEntryVBLU() const;
-  void SetDateOfEntryVBLU(base::VDate const& v);
-  base::VDate GetDateOfWithDrawalVBLU() const;
-  void SetDateOfWithDrawalVBLU(base::VDate const& v);
-  std::string GetMembershipNumber() const;
-  void SetMembershipNumber(std::string const& v);
-  vblu::VbluImplementationPathEnum GetVbluImplementationPath() const;
-  void SetVbluImplementationPath(vblu::VbluImplementationPathEnum v);
-  bool GetToShiftLumpsumITax() const;
-  void SetToShiftLumpsumITax(bool v);
-  bool GetToShiftLumpsumSTax() const;
-  void SetToShiftLumpsumSTax(bool v);
-  bool GetToShiftLumpsumCTax() const;
-  void SetToShiftLumpsumCTax(bool v);
-  bool GetConsumptionExemtionLimit() const;
-  void SetConsumptionExemtionLimit(bool v);
-  bool GetTruncationOfContribution() const;
-  void SetTruncationOfContribution(bool v);
-  base::VFixed GetContPercEE() const;
-  void SetContPercEE(base::VFixed const& v);
-  base::VFixed GetContPercER() const;
-  void SetContPercER(base::VFixed const& v);
-  long GetCarriedForwardYear() const;
-  void SetCarriedForwardYear(long v);
-  base::VFixed GetCarriedForward() const;
-  void SetCarriedForward(base::VFixed const& v);
-  long GetAdvancementTypeAsCtPays() const;
-  void SetAdvancementTypeAsCtPays(long v);
-  base::VFixed GetMonthCompValueErAddCont() const;
-  void SetMonthCompValueErAddCont(base::VFixed const& v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
+  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
+  base::VDate GetDateOfEntryVBLU() const { return field::Date(Value().dateOfEntryVBLU); }
+  void SetDateOfEntryVBLU(base::VDate const& v) { field::Set(Value().dateOfEntryVBLU, v); }
+  base::VDate GetDateOfWithDrawalVBLU() const { return field::Date(Value().dateOfWithDrawalVBLU); }
+  void SetDateOfWithDrawalVBLU(base::VDate const& v) {
+    field::Set(Value().dateOfWithDrawalVBLU, v);
+  }
+  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
+  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
+  vblu::VbluImplementationPathEnum GetVbluImplementationPath() const {
+    return Value().vbluImplementationPath;
+  }
+  void SetVbluImplementationPath(vblu::VbluImplementationPathEnum v) {
+    field::Set(Value().vbluImplementationPath, v);
+  }
+  bool GetToShiftLumpsumITax() const { return Value().toShiftLumpsumITax; }
+  void SetToShiftLumpsumITax(bool v) { field::Set(Value().toShiftLumpsumITax, v); }
+  bool GetToShiftLumpsumSTax() const { return Value().toShiftLumpsumSTax; }
+  void SetToShiftLumpsumSTax(bool v) { field::Set(Value().toShiftLumpsumSTax, v); }
+  bool GetToShiftLumpsumCTax() const { return Value().toShiftLumpsumCTax; }
+  void SetToShiftLumpsumCTax(bool v) { field::Set(Value().toShiftLumpsumCTax, v); }
+  bool GetConsumptionExemtionLimit() const { return Value().consumptionExemtionLimit; }
+  void SetConsumptionExemtionLimit(bool v) { field::Set(Value().consumptionExemtionLimit, v); }
+  bool GetTruncationOfContribution() const { return Value().truncationOfContribution; }
+  void SetTruncationOfContribution(bool v) { field::Set(Value().truncationOfContribution, v); }
+  base::VFixed GetContPercEE() const { return field::Fixed(Value().contPercEE); }
+  void SetContPercEE(base::VFixed const& v) { field::Set(Value().contPercEE, v); }
+  base::VFixed GetContPercER() const { return field::Fixed(Value().contPercER); }
+  void SetContPercER(base::VFixed const& v) { field::Set(Value().contPercER, v); }
+  long GetCarriedForwardYear() const { return Value().carriedForwardYear; }
+  void SetCarriedForwardYear(long v) { field::Set(Value().carriedForwardYear, v); }
+  base::VFixed GetCarriedForward() const { return field::Fixed(Value().carriedForward); }
+  void SetCarriedForward(base::VFixed const& v) { field::Set(Value().carriedForward, v); }
+  long GetAdvancementTypeAsCtPays() const { return Value().advancementTypeAsCtPays; }
+  void SetAdvancementTypeAsCtPays(long v) { field::Set(Value().advancementTypeAsCtPays, v); }
+  base::VFixed GetMonthCompValueErAddCont() const {
+    return field::Fixed(Value().monthCompValueErAddCont);
+  }
+  void SetMonthCompValueErAddCont(base::VFixed const& v) {
+    field::Set(Value().monthCompValueErAddCont, v);
+  }
 };
 
 // Selection of a pension fund's list queries. Several filters in one query
@@ -167,14 +165,18 @@ class VBLUTP : public base::BO<vblu::VBLUStruct> {
 template <class FilterStruct>
 class PensionFundFilter {
  public:
-  void SetOidPCompany(std::string const& v);
-  void SetOidRecipient(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetOidRecipient(std::string const& v) { field::Set(filter_.oidRecipient, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
 
   FilterStruct ToIdl() const { return filter_; }
 
@@ -198,7 +200,8 @@ class EEVBLUFilter : public PensionFundFilter<vblu::EEVBLUFilterStruct> {
   void ClearEEVBLUFilter() { Clear(); }
 };
 
-// What distinguishes the twins' record objects: their structs and servant.
+// What distinguishes the twins' record objects: their structs and their
+// servant's operations.
 struct ZVKKind {
   using Struct = zvk::EEZVKStruct;
   using Seq = zvk::EEZVKSeq;
@@ -207,6 +210,18 @@ struct ZVKKind {
   using FilterSeq = zvk::EEZVKFilterSeq;
   using Service = EEZVKService;
   using POACallback = POA_com::ostrel::personnel::domain::employee::zvk::EEZVKStructCallback;
+  using Stub = Remote<EEZVKService>::Stub;
+  static constexpr auto kCreate = &Stub::createEEZVK;
+  static constexpr auto kAdd = &Stub::addEEZVK;
+  static constexpr auto kSet = &Stub::setEEZVK;
+  static constexpr auto kDelete = &Stub::deleteEEZVK;
+  static constexpr auto kActive = &Stub::getActiveEEZVKs;
+  static constexpr auto kActiveCB = &Stub::getActiveEEZVKsCB;
+  static constexpr auto kAllHistory = &Stub::getAllEEZVKHistory;
+  static constexpr auto kActiveEffectiveHistory = &Stub::getActiveEffectiveEEZVKHistory;
+  static constexpr auto kEffectiveHistory = &Stub::getEffectiveEEZVKHistory;
+  static constexpr auto kObjectFromObjectId = &Stub::getObjectFromObjectId;
+  static constexpr auto kForEmployeeCopy = &Stub::getZVKsForEmployeeCopy;
 };
 struct VBLUKind {
   using Struct = vblu::EEVBLUStruct;
@@ -216,6 +231,18 @@ struct VBLUKind {
   using FilterSeq = vblu::EEVBLUFilterSeq;
   using Service = EEVBLUService;
   using POACallback = POA_com::ostrel::personnel::domain::employee::vblu::EEVBLUStructCallback;
+  using Stub = Remote<EEVBLUService>::Stub;
+  static constexpr auto kCreate = &Stub::createEEVBLU;
+  static constexpr auto kAdd = &Stub::addEEVBLU;
+  static constexpr auto kSet = &Stub::setEEVBLU;
+  static constexpr auto kDelete = &Stub::deleteEEVBLU;
+  static constexpr auto kActive = &Stub::getActiveEEVBLUs;
+  static constexpr auto kActiveCB = &Stub::getActiveEEVBLUsCB;
+  static constexpr auto kAllHistory = &Stub::getAllEEVBLUHistory;
+  static constexpr auto kActiveEffectiveHistory = &Stub::getActiveEffectiveEEVBLUHistory;
+  static constexpr auto kEffectiveHistory = &Stub::getEffectiveEEVBLUHistory;
+  static constexpr auto kObjectFromObjectId = &Stub::getObjectFromObjectId;
+  static constexpr auto kForEmployeeCopy = &Stub::getVBLUsForEmployeeCopy;
 };
 
 // A pension fund membership of one validity period, with the employee's
@@ -247,15 +274,17 @@ class PensionFundRecord
 
   // The server's findings: a new vector of new errors, which the caller
   // owns; the error count becomes their number.
-  std::vector<personnel::Error*>* GetErrors();
+  std::vector<personnel::Error*>* GetErrors() { return errors_.Get(this->Value().errors); }
   // Replaces the findings with copies of the vector's elements (null: none);
   // the error count stays.
-  void SetErrors(std::vector<personnel::Error*> const* v);
+  void SetErrors(std::vector<personnel::Error*> const* v) {
+    ErrorList::Set(this->Value().errors, v);
+  }
   // The number of findings the last GetErrors returned; 0 before.
   int GetErrorCount() const { return errors_.Count(); }
 
   // Empties the effective-from date; no remote call.
-  void ResetEffectiveFrom();
+  void ResetEffectiveFrom() { this->Period().effectiveFrom = ""; }
 
   void Commit();
   void Delete();
@@ -281,6 +310,7 @@ class PensionFundRecord
  private:
   using Base::GetRoot;
   using Base::SetRoot;
+  using Remote_ = Remote<typename Kind::Service>;
 
   ErrorList errors_;
 };

@@ -36,40 +36,28 @@
 // extended filter is not held here.
 //
 // Sort keys: those of per_employee.h and personGroup.
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "dates.h"
 #include "employees.h"
-#include "insurance.hh"
+#include "insurance_kind.h"
 #include "per_employee.h"
-#include "record_servant.h"
 #include "registry.h"
-#include "sorting.h"
-#include "text.h"
-
-namespace in = com::ostrel::personnel::domain::employee::insurance;
-
-template <>
-struct ostrel::RecordLayout<in::EEInsuranceStruct>
-    : ostrel::EmployeeRecordLayout<&in::EEInsuranceStruct::employeeShort,
-                                   &in::EEInsuranceStruct::insurance> {};
 
 namespace {
 
 namespace pbt = com::ostrel::personnel::framework::basictypes;
-namespace ax = com::ostrel::serverbase::applicationexception;
+namespace in = ostrel::insurance;
 namespace dates = ostrel::server::dates;
 using com::ostrel::serverbase::access::AccessToken_ptr;
 using ostrel::server::Arg;
 using ostrel::server::CountArg;
+using ostrel::server::DateArg;
 using ostrel::server::RecordArg;
-using ostrel::server::Widen;
 using ostrel::server::per_employee::AddFinding;
-using Records = ostrel::server::EmployeeRecords<in::EEInsuranceStruct>;
 
-constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.insurance.InsuranceServantImpl";
 constexpr CORBA::Long kApprentices = 102;
 
 void CheckRange(pbt::ErrorSeq& errors, CORBA::Long code, const wchar_t* what, CORBA::Long value,
@@ -79,155 +67,99 @@ void CheckRange(pbt::ErrorSeq& errors, CORBA::Long code, const wchar_t* what, CO
              attribute);
 }
 
-void Check(in::EEInsuranceStruct& r) {
-  const in::InsuranceStruct& i = r.insurance;
-  r.errors.length(0);
-  CheckRange(r.errors, 2001, L"person group", i.personGroup, 101, 190, "personGroup");
-  CheckRange(r.errors, 2002, L"dues group HI", i.duesGroupHI, 0, 9, "duesGroupHI");
-  CheckRange(r.errors, 2003, L"dues group PI", i.duesGroupPI, 0, 5, "duesGroupPI");
-  CheckRange(r.errors, 2004, L"dues group UI", i.duesGroupUI, 0, 2, "duesGroupUI");
-  CheckRange(r.errors, 2005, L"dues group NI", i.duesGroupNI, 0, 2, "duesGroupNI");
-}
-
 bool Same(const char* wanted, const char* value) {
   return !*wanted || std::string(wanted) == value;
 }
 
-bool Matches(const in::EEInsuranceFilterStruct& f, const in::EEInsuranceStruct& r) {
-  const in::InsuranceStruct& i = r.insurance;
-  if (!Same(f.oidHealthFund.in(), i.oidHealthFund.in())) return false;
-  if (!Same(f.oidHealthFundKVdR.in(), i.oidHealthFundKVdR.in())) return false;
-  if (!Same(f.insuranceNo.in(), i.insuranceNo.in())) return false;
-  if (!Same(f.oidSocialInsuranceStatus.in(), i.oidSIStatus.in())) return false;
-  if (f.assessmentDuty._d() && f.assessmentDuty.assessmentduty() != i.assessmentDuty) return false;
-  if (f.persGroup._d() && f.persGroup.persongroup() != i.personGroup) return false;
-  if (f.duesGroupHI._d() && f.duesGroupHI.duesgrouphi() != i.duesGroupHI) return false;
-  if (f.duesGroupPI._d() && f.duesGroupPI.duesgrouppi() != i.duesGroupPI) return false;
-  if (f.duesGroupUI._d() && f.duesGroupUI.duesgroupui() != i.duesGroupUI) return false;
-  if (f.duesGroupNI._d() && f.duesGroupNI.duesgroupni() != i.duesGroupNI) return false;
-  if (f.privateHI._d() && f.privateHI.privateHI() != i.privateHI) return false;
-  if (f.contributionScaleVHI._d() && f.contributionScaleVHI.contscalevhi() != i.contScaleVHI) {
-    return false;
-  }
-  if (f.multiplyEmployment._d() &&
-      f.multiplyEmployment.multiplyemployment() != i.multiplyEmployment) {
-    return false;
-  }
-  if (f.specialCategory._d() && f.specialCategory.specialcategory() != i.specialCategoryOfPersons) {
-    return false;
-  }
-  ostrel::server::per_employee::Criteria c;
-  c.oidPCompany = f.oidPCompany.in();
-  if (f.pnr._d()) c.pnr = f.pnr.pnr();
-  c.surname = f.surname.in();
-  c.fixedDateOfWithDrawal = f.fixedDateOfWithDrawal.in();
-  c.listDisplay = f.listDisplayOfEmployeeEnum;
-  return ostrel::server::per_employee::Matches(c, r.employeeShort);
-}
+struct InsuranceTable {
+  using Record = in::EEInsuranceStruct;
+  using Seq = in::EEInsuranceSeq;
+  using FilterSeq = in::EEInsuranceFilterSeq;
+  using Callback = in::EEInsuranceStructCallback;
+  static constexpr char kPrefix[] = "INS";
 
-Records::Store::Ordering Ordering(const in::SortierungStruct& sort) {
-  using R = in::EEInsuranceStruct;
-  static const std::map<std::string, ostrel::server::SortField<R>> kFields = [] {
-    auto fields = ostrel::server::per_employee::SortFields<R>();
-    fields["personGroup"] = [](const R& a, const R& b) {
-      return ostrel::server::CompareValue(a.insurance.personGroup, b.insurance.personGroup);
-    };
-    return fields;
-  }();
-  return ostrel::server::MakeOrdering<R>(sort, kFields);
-}
+  static ostrel::server::SortKeys<Record> OwnSortKeys() {
+    return {{"personGroup",
+             ostrel::server::per_employee::ByPeriod<Record, &in::InsuranceStruct::personGroup>}};
+  }
+
+  static bool Matches(const in::EEInsuranceFilterStruct& f, const Record& r) {
+    const in::InsuranceStruct& i = r.insurance;
+    if (!Same(f.oidHealthFund.in(), i.oidHealthFund.in())) return false;
+    if (!Same(f.oidHealthFundKVdR.in(), i.oidHealthFundKVdR.in())) return false;
+    if (!Same(f.insuranceNo.in(), i.insuranceNo.in())) return false;
+    if (!Same(f.oidSocialInsuranceStatus.in(), i.oidSIStatus.in())) return false;
+    if (f.assessmentDuty._d() && f.assessmentDuty.assessmentduty() != i.assessmentDuty) {
+      return false;
+    }
+    if (f.persGroup._d() && f.persGroup.persongroup() != i.personGroup) return false;
+    if (f.duesGroupHI._d() && f.duesGroupHI.duesgrouphi() != i.duesGroupHI) return false;
+    if (f.duesGroupPI._d() && f.duesGroupPI.duesgrouppi() != i.duesGroupPI) return false;
+    if (f.duesGroupUI._d() && f.duesGroupUI.duesgroupui() != i.duesGroupUI) return false;
+    if (f.duesGroupNI._d() && f.duesGroupNI.duesgroupni() != i.duesGroupNI) return false;
+    if (f.privateHI._d() && f.privateHI.privateHI() != i.privateHI) return false;
+    if (f.contributionScaleVHI._d() && f.contributionScaleVHI.contscalevhi() != i.contScaleVHI) {
+      return false;
+    }
+    if (f.multiplyEmployment._d() &&
+        f.multiplyEmployment.multiplyemployment() != i.multiplyEmployment) {
+      return false;
+    }
+    return !f.specialCategory._d() ||
+           f.specialCategory.specialcategory() == i.specialCategoryOfPersons;
+  }
+
+  static void Findings(Record& r) {
+    const in::InsuranceStruct& i = r.insurance;
+    r.errors.length(0);
+    CheckRange(r.errors, 2001, L"person group", i.personGroup, 101, 190, "personGroup");
+    CheckRange(r.errors, 2002, L"dues group HI", i.duesGroupHI, 0, 9, "duesGroupHI");
+    CheckRange(r.errors, 2003, L"dues group PI", i.duesGroupPI, 0, 5, "duesGroupPI");
+    CheckRange(r.errors, 2004, L"dues group UI", i.duesGroupUI, 0, 2, "duesGroupUI");
+    CheckRange(r.errors, 2005, L"dues group NI", i.duesGroupNI, 0, 2, "duesGroupNI");
+  }
+};
 
 class InsuranceServantImpl
     : public POA_com::ostrel::personnel::domain::employee::insurance::InsuranceServant,
-      public ostrel::server::RecordServant {
+      public ostrel::server::PerEmployeeServant<InsuranceTable> {
  public:
-  explicit InsuranceServantImpl(ostrel::server::Core& core)
-      : RecordServant(core), records_(core, "INS", Check) {}
+  using PerEmployeeServant::PerEmployeeServant;
 
-  in::EEInsuranceStruct* createInsurance(AccessToken_ptr token,
-                                         const in::EEInsuranceStruct& r) override {
-    const std::wstring user = Enter(token, "createInsurance", {RecordArg(r)});
-    return records_.New(records_.store().Create(user, records_.Prepared(r)));
-  }
-
-  in::EEInsuranceStruct* addInsurance(AccessToken_ptr token, const in::EEInsuranceStruct& r,
+  // changeOfAddressInMaster is only logged.
+  in::EEInsuranceStruct* addInsurance(AccessToken_ptr t, const in::EEInsuranceStruct& r,
                                       CORBA::Boolean removeNew,
                                       CORBA::Boolean changeOfAddressInMaster) override {
-    const std::wstring user =
-        Enter(token, "addInsurance", {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
-    return records_.New(records_.store().Add(user, records_.Prepared(r), removeNew));
+    return Add(t, "addInsurance", r, removeNew, {Arg(changeOfAddressInMaster)});
   }
-
-  in::EEInsuranceStruct* setInsurance(AccessToken_ptr token, const in::EEInsuranceStruct& r,
+  in::EEInsuranceStruct* setInsurance(AccessToken_ptr t, const in::EEInsuranceStruct& r,
                                       CORBA::Boolean removeNew,
                                       CORBA::Boolean changeOfAddressInMaster) override {
-    const std::wstring user =
-        Enter(token, "setInsurance", {RecordArg(r), Arg(removeNew), Arg(changeOfAddressInMaster)});
-    return records_.New(records_.store().Set(user, records_.Prepared(r), removeNew));
-  }
-
-  in::EEInsuranceSeq* getActiveInsurance(AccessToken_ptr token,
-                                         const in::EEInsuranceFilterSeq& filter,
-                                         const in::SortierungStruct& sort) override {
-    Enter(token, "getActiveInsurance", {CountArg(filter), Arg(sort)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.store().List(
-        ostrel::server::per_employee::MatchesAny<in::EEInsuranceStruct>(filter, Matches),
-        Ordering(sort)));
-  }
-
-  void getActiveInsuranceCB(AccessToken_ptr token, const in::EEInsuranceFilterSeq& filter,
-                            const in::SortierungStruct& sort,
-                            in::EEInsuranceStructCallback_ptr callback) override {
-    const StreamCall call =
-        EnterStream(token, "getActiveInsuranceCB", {CountArg(filter), Arg(sort)});
-    if (CORBA::is_nil(callback)) throw ax::ApplicationLayerException(L"no callback given");
-    Stream<in::EEInsuranceStructCallback>(
-        callback,
-        records_.ToSeq<in::EEInsuranceSeq>(records_.store().List(
-            ostrel::server::per_employee::MatchesAny<in::EEInsuranceStruct>(filter, Matches),
-            Ordering(sort))),
-        call);
-  }
-
-  in::EEInsuranceSeq* getActiveEffectiveInsuranceHistory(AccessToken_ptr token,
-                                                         const char* oidEmployee) override {
-    Enter(token, "getActiveEffectiveInsuranceHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.store().ActiveHistory(oidEmployee));
-  }
-
-  in::EEInsuranceSeq* getAllInsuranceHistory(AccessToken_ptr token,
-                                             const char* oidEmployee) override {
-    Enter(token, "getAllInsuranceHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.store().AllHistory(oidEmployee));
-  }
-
-  in::EEInsuranceSeq* getEffectiveInsuranceHistory(AccessToken_ptr token, const char* oidEmployee,
-                                                   const char* effective) override {
-    Enter(token, "getEffectiveInsuranceHistory", {Arg(oidEmployee), Arg(effective)});
-    return records_.NewSeq<in::EEInsuranceSeq>(
-        records_.store().EffectiveHistory(oidEmployee, effective));
+    return Set(t, "setInsurance", r, removeNew, {Arg(changeOfAddressInMaster)});
   }
 
   CORBA::Boolean getCheckBoxNIChildEducationActive(AccessToken_ptr token, const char* oidEmployee,
                                                    const char* effective) override {
-    Enter(token, "getCheckBoxNIChildEducationActive", {Arg(oidEmployee), Arg(effective)});
+    Enter(token, "getCheckBoxNIChildEducationActive", {Arg(oidEmployee), Arg(effective)},
+          DateArg{"effectiveTimePoint", effective});
     const auto r = InForce(oidEmployee, effective, "");
     return r && r->insurance.duesGroupNI != 0;
   }
 
   CORBA::Boolean getPensionable(AccessToken_ptr token, const char* oidEmployee,
                                 const char* effective, const char* valid) override {
-    Enter(token, "getPensionable", {Arg(oidEmployee), Arg(effective), Arg(valid)});
+    Enter(token, "getPensionable", {Arg(oidEmployee), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
     const auto r = InForce(oidEmployee, effective, valid);
     return r && r->insurance.duesGroupPI != 0;
   }
 
   char* getConfirmBeforeSave(AccessToken_ptr token, const in::EEInsuranceStruct& r) override {
-    Enter(token, "getConfirmBeforeSave", {RecordArg(r)});
+    Enter(token, "getConfirmBeforeSave", {RecordArg(r)}, r);
     const std::string oid = Records::EmployeeOf(r);
     ostrel::server::KnownEmployee(core_, oid);
-    if (!records_.store().Has(oid)) return CORBA::string_dup("");
-    const in::EEInsuranceStruct stored = records_.store().Get(oid, "");
+    if (!records().store().Has(oid)) return CORBA::string_dup("");
+    const in::EEInsuranceStruct stored = records().store().Get(oid, "");
     if (stored.insurance.personGroup == r.insurance.personGroup) return CORBA::string_dup("");
     const std::string text = "person group changes from " +
                              std::to_string(stored.insurance.personGroup) + " to " +
@@ -235,33 +167,20 @@ class InsuranceServantImpl
     return CORBA::string_dup(text.c_str());
   }
 
-  in::EEInsuranceStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oidEmployee,
-                                               const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)});
-    return records_.New(records_.store().GetAt(oidEmployee, effective, valid));
-  }
-
-  in::EEInsuranceStruct* getMigrationEmployee(AccessToken_ptr token,
-                                              const in::EEInsuranceStruct& created) override {
-    Enter(token, "getMigrationEmployee", {RecordArg(created)});
-    in::EEInsuranceStruct r = records_.Prepared(created);
+  in::EEInsuranceStruct* getMigrationEmployee(AccessToken_ptr t,
+                                              const in::EEInsuranceStruct& c) override {
+    in::EEInsuranceStruct r = Migrating(t, c);
     if (!*r.insurance.surname.in()) r.insurance.surname = r.employeeShort.surname;
     if (!*r.insurance.firstname.in()) r.insurance.firstname = r.employeeShort.firstname;
-    return records_.New(r);
-  }
-
-  in::EEInsuranceSeq* getInsurancesForEmployeeCopy(AccessToken_ptr token, const char* oidEmployee,
-                                                   const char* validFrom) override {
-    Enter(token, "getInsurancesForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.Copies(oidEmployee, validFrom));
+    return records().New(r);
   }
 
   char* getApprenticeFrom(AccessToken_ptr token, const char* oidEmployee) override {
     Enter(token, "getApprenticeFrom", {Arg(oidEmployee)});
     ostrel::server::KnownEmployee(core_, oidEmployee);
-    if (!records_.store().Has(oidEmployee)) return CORBA::string_dup("");
+    if (!records().store().Has(oidEmployee)) return CORBA::string_dup("");
     // The active history comes ordered by internal valid-from date.
-    for (const in::EEInsuranceStruct& r : records_.store().ActiveHistory(oidEmployee)) {
+    for (const in::EEInsuranceStruct& r : records().store().ActiveHistory(oidEmployee)) {
       if (r.insurance.personGroup == kApprentices) {
         return CORBA::string_dup(r.insurance.timePeriod.internalValidFrom.in());
       }
@@ -269,34 +188,65 @@ class InsuranceServantImpl
     return CORBA::string_dup("");
   }
 
-  in::EEInsuranceSeq* getLinkedActiveEffectiveInsuranceHistory(AccessToken_ptr token,
-                                                               const char* oidEmployee) override {
-    Enter(token, "getLinkedActiveEffectiveInsuranceHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.LinkedHistory(oidEmployee, false));
-  }
-
-  in::EEInsuranceSeq* getLinkedAllInsuranceHistory(AccessToken_ptr token,
-                                                   const char* oidEmployee) override {
-    Enter(token, "getLinkedAllInsuranceHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<in::EEInsuranceSeq>(records_.LinkedHistory(oidEmployee, true));
-  }
-
   in::InsuranceWithChildsSeq* getInsuranceWithChildsDevelopment(AccessToken_ptr token,
                                                                 const in::StringSeq& oidEmployees,
                                                                 const char* effective,
                                                                 CORBA::Boolean noHistory) override {
     Enter(token, "getInsuranceWithChildsDevelopment",
-          {CountArg(oidEmployees), Arg(effective), Arg(noHistory)});
+          {CountArg(oidEmployees), Arg(effective), Arg(noHistory)},
+          DateArg{"effectiveTimePoint", effective});
     std::vector<in::InsuranceWithChildsStruct> rows;
     for (CORBA::ULong i = 0; i < oidEmployees.length(); ++i) {
       const std::string oid = oidEmployees[i].in();
-      if (!ostrel::server::FindEmployee(core_, oid) || !records_.store().Has(oid)) continue;
+      if (!ostrel::server::FindEmployee(core_, oid) || !records().store().Has(oid)) continue;
       const std::vector<in::EEInsuranceStruct> periods =
-          noHistory ? std::vector<in::EEInsuranceStruct>{records_.store().Get(oid, effective)}
-                    : records_.store().ActiveHistory(oid);
-      for (const in::EEInsuranceStruct& stored : periods) rows.push_back(Row(records_.Out(stored)));
+          noHistory ? std::vector<in::EEInsuranceStruct>{records().store().Get(oid, effective)}
+                    : records().store().ActiveHistory(oid);
+      for (const in::EEInsuranceStruct& stored : periods) {
+        rows.push_back(Row(records().Out(stored)));
+      }
     }
     return new in::InsuranceWithChildsSeq(ostrel::server::ToSeq<in::InsuranceWithChildsSeq>(rows));
+  }
+
+  in::EEInsuranceStruct* createInsurance(AccessToken_ptr t,
+                                         const in::EEInsuranceStruct& r) override {
+    return Create(t, "createInsurance", r);
+  }
+  in::EEInsuranceSeq* getActiveInsurance(AccessToken_ptr t, const in::EEInsuranceFilterSeq& f,
+                                         const SortierungStruct& o) override {
+    return Active(t, "getActiveInsurance", f, o);
+  }
+  void getActiveInsuranceCB(AccessToken_ptr t, const in::EEInsuranceFilterSeq& f,
+                            const SortierungStruct& o,
+                            in::EEInsuranceStructCallback_ptr cb) override {
+    ActiveCB(t, "getActiveInsuranceCB", f, o, cb);
+  }
+  in::EEInsuranceSeq* getActiveEffectiveInsuranceHistory(AccessToken_ptr t,
+                                                         const char* e) override {
+    return ActiveHistory(t, "getActiveEffectiveInsuranceHistory", e);
+  }
+  in::EEInsuranceSeq* getAllInsuranceHistory(AccessToken_ptr t, const char* e) override {
+    return AllHistory(t, "getAllInsuranceHistory", e);
+  }
+  in::EEInsuranceSeq* getEffectiveInsuranceHistory(AccessToken_ptr t, const char* e,
+                                                   const char* at) override {
+    return EffectiveHistory(t, "getEffectiveInsuranceHistory", e, at);
+  }
+  in::EEInsuranceStruct* getObjectFromObjectId(AccessToken_ptr t, const char* e, const char* at,
+                                               const char* v) override {
+    return Get(t, e, at, v);
+  }
+  in::EEInsuranceSeq* getInsurancesForEmployeeCopy(AccessToken_ptr t, const char* e,
+                                                   const char* v) override {
+    return Copies(t, "getInsurancesForEmployeeCopy", e, v);
+  }
+  in::EEInsuranceSeq* getLinkedActiveEffectiveInsuranceHistory(AccessToken_ptr t,
+                                                               const char* e) override {
+    return LinkedHistory(t, "getLinkedActiveEffectiveInsuranceHistory", e, false);
+  }
+  in::EEInsuranceSeq* getLinkedAllInsuranceHistory(AccessToken_ptr t, const char* e) override {
+    return LinkedHistory(t, "getLinkedAllInsuranceHistory", e, true);
   }
 
  private:
@@ -305,8 +255,8 @@ class InsuranceServantImpl
                                                const std::string& effective,
                                                const std::string& valid) {
     ostrel::server::KnownEmployee(core_, oidEmployee);
-    if (!records_.store().Has(oidEmployee)) return std::nullopt;
-    return records_.store().GetAt(oidEmployee, effective, valid);
+    if (!records().store().Has(oidEmployee)) return std::nullopt;
+    return records().store().GetAt(oidEmployee, effective, valid);
   }
 
   static in::InsuranceWithChildsStruct Row(const in::EEInsuranceStruct& r) {
@@ -326,10 +276,8 @@ class InsuranceServantImpl
     row.personGroup = r.insurance.personGroup;
     return row;
   }
-
-  Records records_;
 };
 
-ostrel::server::RegisterServant<InsuranceServantImpl> registration(kName);
+ostrel::server::RegisterServant<InsuranceServantImpl> registration(ostrel::InsuranceService::kName);
 
 }  // namespace

@@ -17,6 +17,10 @@
 //     surname a prefix of the employee's, and the list display (active:
 //     not withdrawn before fixedDateOfWithDrawal, today where unset;
 //     withdrawn; all).
+//
+// PerEmployeeServant<Table> is the servant of such a kind; the kind's
+// table names its types, store prefix, own sort keys, own filter fields
+// and findings, and its servant adds its own rules and one-line forwarders.
 #ifndef OSTREL_SERVER_KINDS_PER_EMPLOYEE_H_
 #define OSTREL_SERVER_KINDS_PER_EMPLOYEE_H_
 
@@ -26,6 +30,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -35,6 +40,7 @@
 #include "employee_records.h"
 #include "employees.h"
 #include "record_layout.h"
+#include "record_servant.h"
 #include "record_store.h"
 #include "sequences.h"
 #include "sorting.h"
@@ -55,6 +61,22 @@ struct Criteria {
   const char* fixedDateOfWithDrawal = "";
   pbt::ListDisplayOfEmployeeEnum listDisplay = pbt::LIST_ALL_EMPLOYEES;
 };
+
+inline std::wstring SurnameOf(const char* surname) { return Widen(surname); }
+inline std::wstring SurnameOf(const CORBA::WChar* surname) { return surname; }
+
+// The employee criteria of any kind's filter (the members share their
+// names): the one reading of them, whatever text type the surname has.
+template <class Filter>
+Criteria CriteriaOf(const Filter& f) {
+  Criteria c;
+  c.oidPCompany = f.oidPCompany.in();
+  if (f.pnr._d()) c.pnr = f.pnr.pnr();
+  c.surname = SurnameOf(f.surname.in());
+  c.fixedDateOfWithDrawal = f.fixedDateOfWithDrawal.in();
+  c.listDisplay = f.listDisplayOfEmployeeEnum;
+  return c;
+}
 
 inline bool Withdrawn(const emp::EmployeeShortStruct& e, const std::string& fixedDate) {
   const std::string withdrawal = e.dateOfWithDrawal.in();
@@ -126,6 +148,26 @@ std::map<std::string, SortField<Struct>> SortFields() {
        }},
   };
 }
+
+// A sort key on a member of the period: `{"taxBracket", ByPeriod<R, &TaxStruct::taxBracket>}`.
+template <class Struct, auto Member>
+int ByPeriod(const Struct& a, const Struct& b) {
+  using L = ::ostrel::RecordLayout<Struct>;
+  const auto& x = L::PeriodPart(a).*Member;
+  const auto& y = L::PeriodPart(b).*Member;
+  if constexpr (std::is_same_v<std::decay_t<decltype(x)>, CORBA::String_member>) {
+    return CompareText(x.in(), y.in());
+  } else {
+    return CompareValue(x, y);
+  }
+}
+
+template <class Table, class = void>
+struct HasFindings : std::false_type {};
+template <class Table>
+struct HasFindings<Table,
+                   std::void_t<decltype(Table::Findings(std::declval<typename Table::Record&>()))>>
+    : std::true_type {};
 
 }  // namespace per_employee
 
@@ -224,6 +266,173 @@ class EmployeeRecords {
   Core& core_;
   Store& store_;
   Decorate decorate_;
+};
+
+// The servant of a per-employee kind. Table:
+//
+//   struct TaxTable {
+//     using Record = EETaxStruct;  // also Seq, FilterSeq, Callback
+//     static constexpr char kPrefix[] = "TAX";
+//     static SortKeys<Record> OwnSortKeys() {
+//       return {{"taxBracket", per_employee::ByPeriod<Record, &TaxStruct::taxBracket>}};
+//     }
+//     // The kind's own filter fields; the employee criteria are checked here.
+//     static bool Matches(const EETaxFilterStruct& f, const Record& r);
+//     static void Findings(Record& r);  // optional: the server's findings
+//   };
+//
+// Every operation hands what it received to Enter, which checks its wire
+// texts before anything is read.
+template <class Struct>
+using SortKeys = std::map<std::string, SortField<Struct>>;
+
+template <class Table>
+class PerEmployeeServant : public RecordServant {
+ public:
+  using Record = typename Table::Record;
+  using Seq = typename Table::Seq;
+  using FilterSeq = typename Table::FilterSeq;
+  using Callback = typename Table::Callback;
+  using Records = EmployeeRecords<Record>;
+  using SortierungStruct = com::ostrel::serverbase::query::SortierungStruct;
+
+  explicit PerEmployeeServant(Core& core)
+      : RecordServant(core), records_(core, Table::kPrefix, Decoration()) {}
+
+ protected:
+  // Writes that send the whole record.
+  Record* Create(AccessToken_ptr token, const char* op, const Record& r) {
+    const std::wstring user = Enter(token, op, {RecordArg(r)}, r);
+    return records_.New(records_.store().Create(user, records_.Prepared(r)));
+  }
+  Record* Add(AccessToken_ptr token, const char* op, const Record& r, bool removeNew,
+              CallArgs more = {}) {
+    const std::wstring user = Enter(token, op, WriteArgs(RecordArg(r), {}, removeNew, more), r);
+    return records_.New(records_.store().Add(user, records_.Prepared(r), removeNew));
+  }
+  Record* Set(AccessToken_ptr token, const char* op, const Record& r, bool removeNew,
+              CallArgs more = {}) {
+    const std::wstring user = Enter(token, op, WriteArgs(RecordArg(r), {}, removeNew, more), r);
+    return records_.New(records_.store().Set(user, records_.Prepared(r), removeNew));
+  }
+  // Deletes the employee's record the struct names, whatever else it holds.
+  void Delete(AccessToken_ptr token, const char* op, const Record& r) {
+    const std::wstring user = Enter(token, op, {RecordArg(r)}, r);
+    records_.store().Delete(user, Records::KeyOf(r), 0, nullptr);
+  }
+
+  // Writes that send only the period; its oidEmployee names the employee.
+  template <class Period>
+  Record* CreatePeriod(AccessToken_ptr token, const char* op, const Period& p) {
+    const std::wstring user = Enter(token, op, {Arg(p.oidEmployee.in())}, p);
+    return records_.New(records_.store().Create(user, records_.PreparedFromPeriod(p)));
+  }
+  template <class Period>
+  Record* AddPeriod(AccessToken_ptr token, const char* op, const Period& p, bool removeNew) {
+    const std::wstring user =
+        Enter(token, op, WriteArgs(Arg(p.oidEmployee.in()), IdArg(p.objectStruct), removeNew), p);
+    return records_.New(records_.store().Add(user, records_.PreparedFromPeriod(p), removeNew));
+  }
+  template <class Period>
+  Record* SetPeriod(AccessToken_ptr token, const char* op, const Period& p, bool removeNew) {
+    const std::wstring user =
+        Enter(token, op, WriteArgs(Arg(p.oidEmployee.in()), IdArg(p.objectStruct), removeNew), p);
+    return records_.New(records_.store().Set(user, records_.PreparedFromPeriod(p), removeNew));
+  }
+
+  Seq* Active(AccessToken_ptr token, const char* op, const FilterSeq& filter,
+              const SortierungStruct& sort) {
+    Enter(token, op, {CountArg(filter), Arg(sort)}, filter);
+    return new Seq(Listed(filter, sort));
+  }
+  void ActiveCB(AccessToken_ptr token, const char* op, const FilterSeq& filter,
+                const SortierungStruct& sort, typename Callback::_ptr_type callback) {
+    const StreamCall call = EnterStream(token, op, {CountArg(filter), Arg(sort)}, filter);
+    if (CORBA::is_nil(callback)) {
+      throw com::ostrel::serverbase::applicationexception::ApplicationLayerException(
+          L"no callback given");
+    }
+    RecordServant::Stream<Callback>(callback, Listed(filter, sort), call);
+  }
+
+  Seq* ActiveHistory(AccessToken_ptr token, const char* op, const char* oidEmployee) {
+    Enter(token, op, {Arg(oidEmployee)});
+    return records_.template NewSeq<Seq>(records_.store().ActiveHistory(oidEmployee));
+  }
+  Seq* AllHistory(AccessToken_ptr token, const char* op, const char* oidEmployee) {
+    Enter(token, op, {Arg(oidEmployee)});
+    return records_.template NewSeq<Seq>(records_.store().AllHistory(oidEmployee));
+  }
+  Seq* EffectiveHistory(AccessToken_ptr token, const char* op, const char* oidEmployee,
+                        const char* effective) {
+    Enter(token, op, {Arg(oidEmployee), Arg(effective)}, DateArg{"effectiveTimePoint", effective});
+    return records_.template NewSeq<Seq>(records_.store().EffectiveHistory(oidEmployee, effective));
+  }
+  // The histories of the employee and of the employees linked to it.
+  Seq* LinkedHistory(AccessToken_ptr token, const char* op, const char* oidEmployee, bool all) {
+    Enter(token, op, {Arg(oidEmployee)});
+    return records_.template NewSeq<Seq>(records_.LinkedHistory(oidEmployee, all));
+  }
+
+  Record* Get(AccessToken_ptr token, const char* oidEmployee, const char* effective,
+              const char* valid) {
+    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
+    return records_.New(records_.store().GetAt(oidEmployee, effective, valid));
+  }
+
+  Seq* Copies(AccessToken_ptr token, const char* op, const char* oidEmployee,
+              const char* validFrom) {
+    Enter(token, op, {Arg(oidEmployee), Arg(validFrom)}, DateArg{"validFrom", validFrom});
+    return records_.template NewSeq<Seq>(records_.Copies(oidEmployee, validFrom));
+  }
+
+  // What getMigrationEmployee starts from: the record sent, with the
+  // employee's short view and oidEmployee filled in; not stored.
+  Record Migrating(AccessToken_ptr token, const Record& created) {
+    Enter(token, "getMigrationEmployee", {RecordArg(created)}, created);
+    return records_.Prepared(created);
+  }
+
+  Records& records() { return records_; }
+
+ private:
+  static CallArgs WriteArgs(std::wstring first, std::optional<std::wstring> id, bool removeNew,
+                            const CallArgs& more = {}) {
+    CallArgs args{std::move(first)};
+    if (id) args.push_back(std::move(*id));
+    args.push_back(Arg(removeNew));
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+  }
+
+  static typename Records::Decorate Decoration() {
+    if constexpr (per_employee::HasFindings<Table>::value) {
+      return [](Record& r) { Table::Findings(r); };
+    } else {
+      return {};
+    }
+  }
+
+  template <class Filter>
+  static bool Matches(const Filter& f, const Record& r) {
+    return Table::Matches(f, r) &&
+           per_employee::Matches(per_employee::CriteriaOf(f), Records::Layout::RootPart(r));
+  }
+
+  Seq Listed(const FilterSeq& filter, const SortierungStruct& sort) {
+    static const SortKeys<Record> kKeys = [] {
+      SortKeys<Record> keys = per_employee::SortFields<Record>();
+      for (auto& [name, key] : Table::OwnSortKeys()) keys[name] = key;
+      return keys;
+    }();
+    return records_.template ToSeq<Seq>(records_.store().List(
+        per_employee::MatchesAny<Record>(
+            filter, [](const auto& f, const Record& r) { return Matches(f, r); }),
+        MakeOrdering<Record>(sort, kKeys)));
+  }
+
+  Records records_;
 };
 
 }  // namespace ostrel::server
