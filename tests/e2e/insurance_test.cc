@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ownership.h"
+#include "record_suite.h"
 #include "reference_server.h"
 #include "statutory/insurance.h"
 
@@ -18,17 +19,11 @@ namespace {
 namespace ref = com::ostrel::reference;
 using base::VDate;
 using base::VException;
+using testing::Args;
 using testing::CallsOf;
+using testing::Employee;
 using testing::InjectFault;
-using Args = std::vector<std::wstring>;
-
-void ClearCalls() { testing::Control()->clearCalls(); }
-
-EmployeeShort Employee(std::string const& oid) {
-  EmployeeShort e;
-  e.SetObjectid(oid);
-  return e;
-}
+using testing::StandardRecord;
 
 // A new insurance record of the employee from 1 January 2026; the employee
 // is named by the short view only.
@@ -49,10 +44,35 @@ void Change(EEInsurance& r, F f) {
   r.SetInsurance(i);
 }
 
-class InsuranceRecords : public ::testing::Test {
- protected:
-  void SetUp() override { testing::ResetServer(); }
+using InsuranceRecords = testing::RecordTest;
+
+// The standard behaviour; Delete never reaches the server.
+struct InsuranceKind {
+  using Record = EEInsurance;
+  static constexpr char kSet[] = "setInsurance";
+  static constexpr char kDelete[] = "";
+  static constexpr testing::Failure kFailedCommit = testing::Failure::kReset;
+  static constexpr testing::Failure kFailedDelete = testing::Failure::kReset;
+  static EEInsurance New(std::string const& oid, int mark) { return NewInsurance(oid, mark); }
+  static int Mark(EEInsurance const& r) {
+    return static_cast<int>(r.GetInsurance().GetPersonGroup());
+  }
+  static void SetMark(EEInsurance& r, int mark) {
+    Change(r, [mark](Insurance& i) { i.SetPersonGroup(mark); });
+  }
+  static auto AllHistory(std::string const& oid) {
+    return EEInsurance::GetAllInsuranceHistory(oid);
+  }
+  static auto Stream(unsigned max_hits) {
+    return EEInsurance::GetActiveEEInsurancesCB(nullptr, base::Sortierung(), max_hits);
+  }
+  static auto EmployeeCopy(std::string const& oid, VDate const& valid_from) {
+    return EEInsurance::GetInsurancesForEmployeeCopy(oid, valid_from.ToIdl());
+  }
 };
+// The typed suite registers its tests under names of its own namespace.
+using namespace testing;
+INSTANTIATE_TYPED_TEST_SUITE_P(Insurance, StandardRecord, ::testing::Types<InsuranceKind>);
 
 TEST_F(InsuranceRecords, CommitFixesRemoveNewAndSendsTheChangeOfAddressFlag) {
   EEInsurance r = NewInsurance("EMP-1");
@@ -82,36 +102,6 @@ TEST_F(InsuranceRecords, CommitFixesRemoveNewAndSendsTheChangeOfAddressFlag) {
   EXPECT_EQ(CallsOf("addInsurance").at(0).arguments, (Args{L"EMP-1", L"true", L"false"}));
   EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 8, 2026));
   EXPECT_EQ(r.GetInsurance().GetPersonGroup(), 102);
-}
-
-TEST_F(InsuranceRecords, FailedCommitReturnsToTheSavedRecord) {
-  EEInsurance r = NewInsurance("EMP-1");
-  r.Commit();
-  Change(r, [](Insurance& i) { i.SetMembershipNumber("M-17"); });
-  InjectFault("setInsurance", ref::RAISE_PERSISTENCY, L"health fund unknown");
-  try {
-    r.Commit();
-    FAIL() << "Commit must raise";
-  } catch (VException const& e) {
-    EXPECT_EQ(e.GetCode(), VException::kPersistency);
-  }
-  EXPECT_EQ(r.GetInsurance().GetMembershipNumber(), "");
-  EXPECT_FALSE(r.IsNew());
-
-  // A record naming two employees is refused and the new object stays new.
-  EEInsurance odd = NewInsurance("EMP-2");
-  Change(odd, [](Insurance& i) { i.SetOidEmployee("EMP-3"); });
-  EXPECT_THROW(odd.Commit(), VException);
-  EXPECT_TRUE(odd.IsNew());
-}
-
-TEST_F(InsuranceRecords, DeleteNeverReachesTheServer) {
-  EEInsurance r = NewInsurance("EMP-1");
-  r.Commit();
-  ClearCalls();
-  r.Delete();
-  EXPECT_TRUE(testing::Calls().empty());
-  EXPECT_FALSE(r.IsNew());
 }
 
 TEST_F(InsuranceRecords, ServerFindingsArriveInTheErrorList) {
@@ -144,9 +134,10 @@ TEST_F(InsuranceRecords, QuestionsAboutPensionApprenticesAndChildEducation) {
   Change(r, [](Insurance& i) { i.SetDuesGroupPI(0); });
   r.Commit();
   VDate const march(1, 2, 2026);
-  EXPECT_FALSE(EEInsurance::GetPensionable("EMP-1", march, march));
+  VDate const mid_march(15, 2, 2026);
+  EXPECT_FALSE(EEInsurance::GetPensionable("EMP-1", march, mid_march));
   EXPECT_EQ(CallsOf("getPensionable").at(0).arguments,
-            (Args{L"EMP-1", L"2026-03-01", L"2026-03-01"}));
+            (Args{L"EMP-1", L"2026-03-01", L"2026-03-15"}));
   EXPECT_EQ(EEInsurance::GetApprenticeFrom("EMP-1"), "");
 
   Change(r, [](Insurance& i) {
@@ -156,9 +147,9 @@ TEST_F(InsuranceRecords, QuestionsAboutPensionApprenticesAndChildEducation) {
   });
   r.SetValidFrom(VDate(1, 5, 2026));
   r.Commit();
-  EXPECT_FALSE(EEInsurance::GetPensionable("EMP-1", march, march)) << "the period before June";
+  EXPECT_FALSE(EEInsurance::GetPensionable("EMP-1", march, mid_march)) << "the period before June";
   VDate const july(1, 6, 2026);
-  EXPECT_TRUE(EEInsurance::GetPensionable("EMP-1", july, july));
+  EXPECT_TRUE(EEInsurance::GetPensionable("EMP-1", july, VDate(15, 6, 2026)));
   EXPECT_EQ(EEInsurance::GetApprenticeFrom("EMP-1"), "2026-06-01");
 
   Insurance any;  // the question does not read its object
@@ -167,7 +158,7 @@ TEST_F(InsuranceRecords, QuestionsAboutPensionApprenticesAndChildEducation) {
   EXPECT_EQ(CallsOf("getCheckBoxNIChildEducationActive").at(0).arguments,
             (Args{L"EMP-1", L"2026-03-01"}));
   EXPECT_FALSE(any.GetCheckBoxNIChildEducationActive("EMP-2", march)) << "no record";
-  EXPECT_THROW(EEInsurance::GetPensionable("EMP-99", march, march), VException);
+  EXPECT_THROW(EEInsurance::GetPensionable("EMP-99", march, mid_march), VException);
 }
 
 TEST_F(InsuranceRecords, ConfirmationBeforeSaveLeavesTheObjectAlone) {
@@ -210,8 +201,10 @@ TEST_F(InsuranceRecords, HistoriesAndFetchByTheEmployee) {
     EXPECT_EQ(CallsOf(op).at(0).arguments, (Args{L"EMP-1"})) << op;
   }
 
-  EEInsurance march = EEInsurance::GetObjectFromObjectId("EMP-1", VDate(1, 2, 2026), VDate(""));
-  EXPECT_EQ(CallsOf("getObjectFromObjectId").at(0).arguments, (Args{L"EMP-1", L"2026-03-01", L""}));
+  EEInsurance march =
+      EEInsurance::GetObjectFromObjectId("EMP-1", VDate(1, 2, 2026), VDate(20, 2, 2026));
+  EXPECT_EQ(CallsOf("getObjectFromObjectId").at(0).arguments,
+            (Args{L"EMP-1", L"2026-03-01", L"2026-03-20"}));
   EXPECT_EQ(march.GetInsurance().GetPersonGroup(), 101);
   EXPECT_FALSE(march.IsNew());
   EXPECT_FALSE(march.GetChangeOfAddressInMaster());
@@ -255,9 +248,10 @@ TEST_F(InsuranceRecords, ActiveInsurancesByOptionalValues) {
   f.SetSurname(L"Now");
   EXPECT_EQ(oids({&f}), (std::vector<std::string>{"EMP-5"}));
 
-  auto cb = TakeOwnership(EEInsurance::GetActiveEEInsurancesCB(nullptr, base::Sortierung(), 2));
+  // No filter vector at all: an empty filter sequence.
+  auto cb = TakeOwnership(EEInsurance::GetActiveEEInsurancesCB(nullptr, base::Sortierung(), 0));
   ASSERT_TRUE(cb->WaitForEnd(std::chrono::seconds(10)));
-  EXPECT_EQ(TakeOwnership(cb->TakeAll()).size(), 2u) << "stopped at the maximum hits";
+  EXPECT_EQ(TakeOwnership(cb->TakeAll()).size(), 3u);
   EXPECT_EQ(CallsOf("getActiveInsuranceCB").at(0).arguments.at(0), L"[0]");
 }
 
@@ -281,6 +275,20 @@ TEST_F(InsuranceRecords, MigrationAndCopiesForANewEmployee) {
   EXPECT_EQ(copies[0]->GetInternalValidFrom(), VDate(1, 3, 2026));
   EXPECT_EQ(CallsOf("getInsurancesForEmployeeCopy").at(0).arguments,
             (Args{L"EMP-6", L"2026-04-01"}));
+}
+
+TEST_F(InsuranceRecords, FailedMigrationLeavesTheObjectAsItWas) {
+  EEInsurance r = NewInsurance("EMP-6", 103);
+  r.Commit();
+  Change(r, [](Insurance& i) { i.SetPersonGroup(104); });
+  r.SetValidFrom(VDate(1, 4, 2026));
+  InjectFault("getMigrationEmployee", ref::RAISE_SYSTEM);
+  EXPECT_THROW(r.GetMigrationEmployee(), VException);
+  EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 0, 2026));
+  EXPECT_EQ(r.GetValidFrom(), VDate(1, 4, 2026));
+  EXPECT_EQ(r.GetInsurance().GetPersonGroup(), 104) << "no reset: only Commit resets";
+  r.Commit();
+  EXPECT_EQ(CallsOf("addInsurance").size(), 1u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "employee/entry.h"
 #include "ownership.h"
+#include "record_suite.h"
 #include "reference_server.h"
 #include "statutory/tax.h"
 
@@ -18,17 +19,11 @@ namespace {
 namespace ref = com::ostrel::reference;
 using base::VDate;
 using base::VException;
+using testing::Args;
 using testing::CallsOf;
+using testing::Employee;
 using testing::InjectFault;
-using Args = std::vector<std::wstring>;
-
-void ClearCalls() { testing::Control()->clearCalls(); }
-
-EmployeeShort Employee(std::string const& oid) {
-  EmployeeShort e;
-  e.SetObjectid(oid);
-  return e;
-}
+using testing::StandardRecord;
 
 // A new tax record of the employee from 1 January 2026.
 EETax NewTax(std::string const& oid, long bracket = 1) {
@@ -57,10 +52,30 @@ std::vector<std::string> Periods(std::vector<EETax*>* result) {
   return out;
 }
 
-class TaxRecords : public ::testing::Test {
- protected:
-  void SetUp() override { testing::ResetServer(); }
+using TaxRecords = testing::RecordTest;
+
+// The standard behaviour; Delete never reaches the server.
+struct TaxKind {
+  using Record = EETax;
+  static constexpr char kSet[] = "setTax";
+  static constexpr char kDelete[] = "";
+  static constexpr testing::Failure kFailedCommit = testing::Failure::kReset;
+  static constexpr testing::Failure kFailedDelete = testing::Failure::kReset;
+  static EETax New(std::string const& oid, int mark) { return NewTax(oid, mark); }
+  static int Mark(EETax const& r) { return static_cast<int>(r.GetTax().GetTaxBracket()); }
+  static void SetMark(EETax& r, int mark) { SetBracket(r, mark); }
+  static auto AllHistory(std::string const& oid) { return EETax::GetAllTaxHistory(oid); }
+  static auto Stream(unsigned max_hits) {
+    std::vector<EETaxFilter*> none;
+    return EETax::GetActiveEETaxsCB(&none, base::Sortierung(), max_hits);
+  }
+  static auto EmployeeCopy(std::string const& oid, VDate const& valid_from) {
+    return EETax::GetTaxsForEmployeeCopy(oid, valid_from.ToIdl());
+  }
 };
+// The typed suite registers its tests under names of its own namespace.
+using namespace testing;
+INSTANTIATE_TYPED_TEST_SUITE_P(Tax, StandardRecord, ::testing::Types<TaxKind>);
 
 TEST_F(TaxRecords, CommitCreatesThenSetsOrAddsByTheValidFromDate) {
   EETax r = NewTax("EMP-1");
@@ -88,11 +103,18 @@ TEST_F(TaxRecords, CommitCreatesThenSetsOrAddsByTheValidFromDate) {
   SetBracket(r, 4);
   r.SetValidFrom(VDate(1, 6, 2026));
   r.Commit();
-  ASSERT_EQ(CallsOf("addTax").size(), 1u);
-  EXPECT_EQ(CallsOf("addTax")[0].arguments.back(), L"false");
-  EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 6, 2026));
-  EXPECT_EQ(Periods(EETax::GetActiveEffectiveTaxHistory("EMP-1")),
-            (std::vector<std::string>{"EMP-1@2026-01-01#3", "EMP-1@2026-07-01#4"}));
+  SetBracket(r, 5);
+  r.SetValidFrom(VDate(1, 8, 2026));
+  r.SetRemoveNew(true);
+  r.Commit();
+  auto adds = CallsOf("addTax");
+  ASSERT_EQ(adds.size(), 2u);
+  EXPECT_EQ(adds[0].arguments.back(), L"false");
+  EXPECT_EQ(adds[1].arguments.back(), L"true");
+  EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 8, 2026));
+  EXPECT_EQ(
+      Periods(EETax::GetActiveEffectiveTaxHistory("EMP-1")),
+      (std::vector<std::string>{"EMP-1@2026-01-01#3", "EMP-1@2026-07-01#4", "EMP-1@2026-09-01#5"}));
 }
 
 TEST_F(TaxRecords, CommitSendsOnlyTheTaxAndTakesOverTheWholeAnswer) {
@@ -140,40 +162,17 @@ TEST_F(TaxRecords, ServerFindingsArriveInTheErrorList) {
   EXPECT_EQ(r.GetErrorCount(), 0);
 }
 
-TEST_F(TaxRecords, FailedCommitReturnsToTheSavedRecord) {
+// A failed add also leaves the stored internal valid-from date.
+TEST_F(TaxRecords, FailedAddReturnsToTheSavedPeriod) {
   EETax r = NewTax("EMP-1", 2);
   r.Commit();
   SetBracket(r, 5);
   r.SetValidFrom(VDate(1, 3, 2026));
   InjectFault("addTax", ref::RAISE_DOMAIN, L"tax card is locked");
-  try {
-    r.Commit();
-    FAIL() << "Commit must raise";
-  } catch (VException const& e) {
-    EXPECT_EQ(e.GetMessage(), L"tax card is locked");
-    EXPECT_EQ(e.GetCode(), VException::kDomain);
-  }
+  EXPECT_THROW(r.Commit(), VException);
   EXPECT_EQ(r.GetTax().GetTaxBracket(), 2);
   EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 0, 2026));
   EXPECT_FALSE(r.IsNew());
-
-  // A second tax record for the employee is refused; the new object stays new.
-  EETax second = NewTax("EMP-1", 6);
-  EXPECT_THROW(second.Commit(), VException);
-  EXPECT_TRUE(second.IsNew());
-  EXPECT_EQ(second.GetTax().GetTaxBracket(), 1) << "back to the default record";
-}
-
-TEST_F(TaxRecords, DeleteNeverReachesTheServer) {
-  EETax r = NewTax("EMP-1", 3);
-  r.Commit();
-  ClearCalls();
-  r.Delete();
-  EETax never;
-  never.Delete();
-  EXPECT_TRUE(testing::Calls().empty());
-  EXPECT_EQ(r.GetTax().GetTaxBracket(), 3);
-  EXPECT_EQ(Periods(EETax::GetAllTaxHistory("EMP-1")).size(), 1u);
 }
 
 TEST_F(TaxRecords, HistoriesAreAskedByTheEmployee) {
@@ -193,9 +192,9 @@ TEST_F(TaxRecords, HistoriesAreAskedByTheEmployee) {
             (std::vector<std::string>{"EMP-1@2026-01-01#1"}));
   EXPECT_EQ(CallsOf("getEffectiveTaxHistory").at(0).arguments, (Args{L"EMP-1", L"2026-03-15"}));
 
-  EETax at = EETax::GetObjectFromObjectId("EMP-1", VDate(1, 1, 2026), VDate(1, 1, 2026));
+  EETax at = EETax::GetObjectFromObjectId("EMP-1", VDate(1, 1, 2026), VDate(10, 2, 2026));
   EXPECT_EQ(CallsOf("getObjectFromObjectId").at(0).arguments,
-            (Args{L"EMP-1", L"2026-02-01", L"2026-02-01"}));
+            (Args{L"EMP-1", L"2026-02-01", L"2026-03-10"}));
   EXPECT_FALSE(at.IsNew());
   EXPECT_EQ(at.GetTax().GetTaxBracket(), 1);
   EXPECT_EQ(at.GetValidFrom(), VDate(1, 0, 2026)) << "valid-from taken from the record";
@@ -266,20 +265,6 @@ TEST_F(TaxRecords, ActiveTaxBySixOptionalValuesAndTheEmployee) {
   EXPECT_EQ(oids({&surname}), (std::vector<std::string>{"EMP-2"}));
 }
 
-TEST_F(TaxRecords, StreamedQueryDeliversEveryRecord) {
-  for (char const* oid : {"EMP-1", "EMP-2", "EMP-5", "EMP-6"}) NewTax(oid, 2).Commit();
-  EETaxFilter f;
-  f.SetTaxBracket(2);
-  std::vector<EETaxFilter*> filters = {&f};
-  auto cb = TakeOwnership(EETax::GetActiveEETaxsCB(&filters, base::Sortierung(), 0));
-  ASSERT_TRUE(cb->WaitForEnd(std::chrono::seconds(10)));
-  EXPECT_TRUE(cb->IsFinished());
-  auto all = TakeOwnership(cb->TakeAll());
-  ASSERT_EQ(all.size(), 4u);
-  EXPECT_EQ(all[3]->GetObjectid(), "EMP-6");
-  EXPECT_EQ(CallsOf("getActiveTaxCB").at(0).arguments.at(0), L"[1]");
-}
-
 TEST_F(TaxRecords, CopiesForANewEmployeeAreNewRecords) {
   EETax r = NewTax("EMP-1", 4);
   r.Commit();
@@ -328,6 +313,22 @@ TEST_F(TaxRecords, MigrationFillsTheRecordButLeavesItNew) {
   EETax unknown;
   unknown.SetEmployeeShort(Employee("EMP-99"));
   EXPECT_THROW(unknown.GetMigrationEmployee(), VException);
+}
+
+TEST_F(TaxRecords, FailedMigrationLeavesTheObjectAsItWas) {
+  EETax r = NewTax("EMP-1", 2);
+  r.Commit();
+  SetBracket(r, 5);
+  r.SetValidFrom(VDate(1, 3, 2026));
+  InjectFault("getMigrationEmployee", ref::RAISE_DOMAIN, L"no such source");
+  EXPECT_THROW(r.GetMigrationEmployee(), VException);
+  EXPECT_EQ(r.GetInternalValidFrom(), VDate(1, 0, 2026));
+  EXPECT_EQ(r.GetValidFrom(), VDate(1, 3, 2026));
+  EXPECT_EQ(r.GetTax().GetTaxBracket(), 5) << "no reset: only Commit resets";
+  // The next Commit still sees a new valid-from date and adds.
+  r.Commit();
+  EXPECT_EQ(CallsOf("addTax").size(), 1u);
+  EXPECT_TRUE(CallsOf("setTax").empty());
 }
 
 }  // namespace
