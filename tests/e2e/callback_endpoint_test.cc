@@ -124,13 +124,33 @@ TEST_F(CallbackEndpoint, TlsCallbacksToAListeningEndpointAreTls) {
   EXPECT_EQ(Stream(), 7);
 }
 
-TEST_F(CallbackEndpoint, MalformedSettingStopsTheStartNamingIt) {
-  RestartRuntime({{"OSTREL_CALLBACK_ENDPOINT", "127.0.0.2:port"}});
-  try {
-    base::Ostrel::Instance();
-    FAIL() << "a malformed callback endpoint must stop the start";
-  } catch (base::VException const& e) {
-    EXPECT_NE(std::string(e.what()).find("OSTREL_CALLBACK_ENDPOINT"), std::string::npos);
+TEST_F(CallbackEndpoint, MalformedSettingsStopTheStartNamingThem) {
+  struct Case {
+    Env env;
+    char const* named;
+  };
+  std::vector<Case> const cases = {
+      {{{"OSTREL_CALLBACK_ENDPOINT", "127.0.0.2:port"}}, "OSTREL_CALLBACK_ENDPOINT"},
+      {{{"OSTREL_CALLBACK_ENDPOINT", ":7100"}}, "OSTREL_CALLBACK_ENDPOINT"},
+      {{{"OSTREL_TRANSPORT", "ssl"}}, "OSTREL_TRANSPORT"},
+      {{{"OSTREL_TRANSPORT", "tls"}}, "OSTREL_TLS_CA_FILE"},
+      {{{"OSTREL_TRANSPORT", "tls"}, {"OSTREL_TLS_CA_FILE", "/nonexistent/ca.pem"}},
+       "/nonexistent/ca.pem"},
+      {{{"OSTREL_TRANSPORT", "tls"},
+        {"OSTREL_TLS_CA_FILE", testing::Cert("ca.pem")},
+        {"OSTREL_TLS_CERT_FILE", testing::Cert("client.pem")},
+        {"OSTREL_TLS_KEY_PASSWORD", "not-the-password"}},
+       "wrong password?"},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.named);
+    RestartRuntime(c.env);
+    try {
+      base::Ostrel::Instance();
+      ADD_FAILURE() << "a malformed setting must stop the start";
+    } catch (base::VException const& e) {
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+    }
   }
 }
 

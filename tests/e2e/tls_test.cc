@@ -212,6 +212,8 @@ TEST_F(Tls, RelaySeesPasswordsAndRecordsOnlyInPlainMode) {
     EXPECT_EQ(stream->GetReceived(), 1u);
 
     EXPECT_GT(relay.Bytes().size(), 1000u);
+    // Every GIOP message starts with its magic: none may travel in clear.
+    EXPECT_EQ(relay.Contains("GIOP"), !tls);
     EXPECT_EQ(HasWide(relay, "Kw9-relay-secret"), !tls);
     EXPECT_EQ(HasWide(relay, "Quastenflosser"), !tls);
     EXPECT_EQ(relay.Contains("RELAY-KEY-5521"), !tls);
