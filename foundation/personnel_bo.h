@@ -177,10 +177,10 @@ class PersonnelBO : public base::BO<Struct> {
       auto servant = R::Access();
       SetInternalValidFrom(valid_from_);
       Struct const s = ToIdl();
-      auto result = IsNew()
-                        ? MakeOwned(std::invoke(create, servant.in(), R::Token(), s))
-                        : MakeOwned(std::invoke(set, servant.in(), R::Token(), s,
-                                                RemoveNewFor(rule, false)));
+      auto result =
+          IsNew()
+              ? MakeOwned(std::invoke(create, servant.in(), R::Token(), s))
+              : MakeOwned(std::invoke(set, servant.in(), R::Token(), s, RemoveNewFor(rule, false)));
       TakeOver(result.in());
     } catch (CORBA::Exception& e) {
       if (on_failure == OnFailure::kReset) this->ResetBo();
@@ -202,12 +202,12 @@ class PersonnelBO : public base::BO<Struct> {
         TakeOver(MakeOwned(std::invoke(create, servant.in(), R::Token(), ToIdl())).in());
       } else if (valid_from_.IsDifferent(GetInternalValidFrom())) {
         SetInternalValidFrom(valid_from_);
-        TakeOver(MakeOwned(std::invoke(add, servant.in(), R::Token(), ToIdl(),
-                                       RemoveNewFor(rule, true)))
-                     .in());
+        TakeOver(
+            MakeOwned(std::invoke(add, servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, true)))
+                .in());
       } else {
-        TakeOver(MakeOwned(std::invoke(set, servant.in(), R::Token(), ToIdl(),
-                                       RemoveNewFor(rule, false)))
+        TakeOver(MakeOwned(
+                     std::invoke(set, servant.in(), R::Token(), ToIdl(), RemoveNewFor(rule, false)))
                      .in());
       }
     } catch (CORBA::Exception& e) {
@@ -234,13 +234,16 @@ class PersonnelBO : public base::BO<Struct> {
         SetInternalValidFrom(valid_from_);
         TakeOver(MakeOwned(std::invoke(create, servant.in(), Rm::Token(), ToIdl())).in());
       } else {
-        bool const adding = valid_from_.IsDifferent(GetInternalValidFrom());
-        if (adding) SetInternalValidFrom(valid_from_);
-        auto seq = adding ? MakeOwned(std::invoke(add, servant.in(), Rm::Token(), list...,
-                                                  ToIdl(), remove_new_))
-                          : MakeOwned(std::invoke(set, servant.in(), Rm::Token(), list...,
-                                                  ToIdl(), remove_new_));
-        AppendAll(result.get(), seq.in());
+        if (valid_from_.IsDifferent(GetInternalValidFrom())) {
+          SetInternalValidFrom(valid_from_);
+          auto seq =
+              MakeOwned(std::invoke(add, servant.in(), Rm::Token(), list..., ToIdl(), remove_new_));
+          AppendAll(result.get(), seq.in());
+        } else {
+          auto seq =
+              MakeOwned(std::invoke(set, servant.in(), Rm::Token(), list..., ToIdl(), remove_new_));
+          AppendAll(result.get(), seq.in());
+        }
         MakeBoCopy();
       }
     } catch (CORBA::Exception& e) {
