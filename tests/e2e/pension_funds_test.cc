@@ -219,7 +219,7 @@ TYPED_TEST(PensionFunds, DeleteSendsTheWholeCurrentValue) {
   using Fund = TypeParam;
   this->NewMembership("EMP-1", "WEST").Commit();
   this->NewMembership("EMP-2", "WEST").Commit();
-  auto r = TypeParam::Record::GetObjectFromObjectId("EMP-1", VDate(""), VDate(""));
+  auto r = TypeParam::Record::GetObjectFromObjectId("EMP-1", VDate(1, 2, 2026), VDate(1, 3, 2026));
 
   // Changed since it was read, not committed: the changed value goes.
   r.SetEmployeeShort(Employee("EMP-2"));

@@ -150,7 +150,9 @@ TEST_F(TaxRecords, ServerFindingsArriveInTheErrorList) {
   EXPECT_EQ(errors[1]->GetAttributeName(), "churchTaxEmployee");
   EXPECT_EQ(r.GetErrorCount(), 2);
   // The record was stored nonetheless.
-  EXPECT_EQ(EETax::GetObjectFromObjectId("EMP-1", VDate(""), VDate("")).GetTax().GetTaxBracket(),
+  EXPECT_EQ(EETax::GetObjectFromObjectId("EMP-1", VDate(1, 1, 2026), VDate(1, 4, 2026))
+                .GetTax()
+                .GetTaxBracket(),
             9);
 
   t = r.GetTax();
