@@ -17,6 +17,8 @@
 #include "employee.hh"
 #include "employee_extended_filter.h"
 #include "employee_kind.h"
+#include "field.h"
+#include "personnel_bo.h"
 #include "report_filters.h"
 #include "sortierung.h"
 #include "vcallback.h"
@@ -34,72 +36,74 @@ using ListDisplayOfEmployeeEnum =
     com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum;
 
 // The short view of an employee shown in lists and embedded in records.
-// Built from a struct it takes the employee's identity; a default one has
-// sex 1 and personnel number 0. Commit and Delete do nothing.
-class EmployeeShort : public base::BO<employee::EmployeeShortStruct> {
+// Built from a struct or copied it takes the employee's identity and holds
+// that value as saved; a default one has sex 1 and personnel number 0.
+// Commit and Delete do nothing.
+class EmployeeShort : public RecordPart<employee::EmployeeShortStruct> {
  public:
   EmployeeShort();
-  explicit EmployeeShort(employee::EmployeeShortStruct const& s);
-  EmployeeShort(EmployeeShort const&) = default;
-  EmployeeShort& operator=(EmployeeShort const&) = default;
+  using RecordPart::RecordPart;
 
-  std::string GetObjectid() const;
-  void SetObjectid(std::string const& v);
-  long GetVersion() const;
-  void SetVersion(long v);
-  std::string GetOidPCompany() const;
-  void SetOidPCompany(std::string const& v);
-  long GetPersonnelNumber() const;
-  void SetPersonnelNumber(long v);
-  std::string GetTitle() const;
-  void SetTitle(std::string const& v);
-  std::wstring GetSurname() const;
-  void SetSurname(std::wstring const& v);
-  std::string GetNamePrefix() const;
-  void SetNamePrefix(std::string const& v);
-  std::wstring GetFirstname() const;
-  void SetFirstname(std::wstring const& v);
-  SexEnum GetSexEnum() const;
-  void SetSexEnum(SexEnum v);
-  base::VDate GetDateOfEntry() const;
-  void SetDateOfEntry(base::VDate const& v);
-  base::VDate GetDateOfWithDrawal() const;
-  void SetDateOfWithDrawal(base::VDate const& v);
-  base::VDate GetJournalizedUntil() const;
-  void SetJournalizedUntil(base::VDate const& v);
+  std::string GetObjectid() const { return field::Text(Value().objectStruct.objectid); }
+  void SetObjectid(std::string const& v) { field::Set(Value().objectStruct.objectid, v); }
+  long GetVersion() const { return field::Long(Value().objectStruct.version); }
+  void SetVersion(long v) { field::Set(Value().objectStruct.version, v); }
+  std::string GetOidPCompany() const { return field::Text(Value().oidPCompany); }
+  void SetOidPCompany(std::string const& v) { field::Set(Value().oidPCompany, v); }
+  long GetPersonnelNumber() const { return field::Long(Value().personnelNumber); }
+  void SetPersonnelNumber(long v) { field::Set(Value().personnelNumber, v); }
+  std::string GetTitle() const { return field::Text(Value().title); }
+  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
+  std::wstring GetSurname() const { return field::Wide(Value().surname); }
+  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
+  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
+  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
+  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
+  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
+  SexEnum GetSexEnum() const { return Value().sexEnum; }
+  void SetSexEnum(SexEnum v) { field::Set(Value().sexEnum, v); }
+  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
+  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
+  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
+  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
+  base::VDate GetJournalizedUntil() const { return field::Date(Value().journalizedUntil); }
+  void SetJournalizedUntil(base::VDate const& v) { field::Set(Value().journalizedUntil, v); }
 
   void Commit() {}
   void Delete() {}
 };
 
 // The time-independent identity of an employee with its valuation state.
-// Built from a struct it takes the employee's identity; a default one is all
-// empty, zero and false.
-class EmployeeRoot : public base::BO<employee::EmployeeRootStruct> {
+// Built from a struct or copied it takes the employee's identity and holds
+// that value as saved; a default one is all empty, zero and false.
+class EmployeeRoot : public RecordPart<employee::EmployeeRootStruct> {
  public:
-  EmployeeRoot();
-  explicit EmployeeRoot(employee::EmployeeRootStruct const& s);
+  using RecordPart::RecordPart;
 
-  std::string GetObjectid() const;
-  void SetObjectid(std::string const& v);
-  long GetVersion() const;
-  void SetVersion(long v);
-  std::string GetOidPCompany() const;
-  void SetOidPCompany(std::string const& v);
-  long GetPersonnelnumber() const;
-  void SetPersonnelnumber(long v);
-  base::VDate GetJournalizedUntil() const;
-  void SetJournalizedUntil(base::VDate const& v);
-  bool GetInValuation() const;
-  void SetInValuation(bool v);
-  bool GetStateOfValuation() const;
-  void SetStateOfValuation(bool v);
-  base::VDate GetValuationEffectiveFrom() const;
-  void SetValuationEffectiveFrom(base::VDate const& v);
-  base::VDate GetValuationValidFrom() const;
-  void SetValuationValidFrom(base::VDate const& v);
-  std::string GetStateOfValMessage() const;
-  void SetStateOfValMessage(std::string const& v);
+  std::string GetObjectid() const { return field::Text(Value().objectStruct.objectid); }
+  void SetObjectid(std::string const& v) { field::Set(Value().objectStruct.objectid, v); }
+  long GetVersion() const { return field::Long(Value().objectStruct.version); }
+  void SetVersion(long v) { field::Set(Value().objectStruct.version, v); }
+  std::string GetOidPCompany() const { return field::Text(Value().oidPCompany); }
+  void SetOidPCompany(std::string const& v) { field::Set(Value().oidPCompany, v); }
+  long GetPersonnelnumber() const { return field::Long(Value().personnelnumber); }
+  void SetPersonnelnumber(long v) { field::Set(Value().personnelnumber, v); }
+  base::VDate GetJournalizedUntil() const { return field::Date(Value().journalizedUntil); }
+  void SetJournalizedUntil(base::VDate const& v) { field::Set(Value().journalizedUntil, v); }
+  bool GetInValuation() const { return Value().inValuation; }
+  void SetInValuation(bool v) { field::Set(Value().inValuation, v); }
+  bool GetStateOfValuation() const { return Value().stateOfValuation; }
+  void SetStateOfValuation(bool v) { field::Set(Value().stateOfValuation, v); }
+  base::VDate GetValuationEffectiveFrom() const {
+    return field::Date(Value().valuationEffectiveFrom);
+  }
+  void SetValuationEffectiveFrom(base::VDate const& v) {
+    field::Set(Value().valuationEffectiveFrom, v);
+  }
+  base::VDate GetValuationValidFrom() const { return field::Date(Value().valuationValidFrom); }
+  void SetValuationValidFrom(base::VDate const& v) { field::Set(Value().valuationValidFrom, v); }
+  std::string GetStateOfValMessage() const { return field::Text(Value().stateOfValMessage); }
+  void SetStateOfValMessage(std::string const& v) { field::Set(Value().stateOfValMessage, v); }
 };
 
 // An employee root with the names and dates of the short view, as the
@@ -111,22 +115,22 @@ class EmployeeAddOn : public base::BO<employee::EmployeeAddOnStruct> {
   EmployeeAddOn();
   explicit EmployeeAddOn(employee::EmployeeAddOnStruct const& s);
 
-  EmployeeRoot GetEmployeeRoot() const;
-  void SetEmployeeRoot(EmployeeRoot const& v);
-  std::string GetTitle() const;
-  void SetTitle(std::string const& v);
-  std::wstring GetSurname() const;
-  void SetSurname(std::wstring const& v);
-  std::string GetNamePrefix() const;
-  void SetNamePrefix(std::string const& v);
-  std::wstring GetFirstname() const;
-  void SetFirstname(std::wstring const& v);
-  SexEnum GetSex() const;
-  void SetSex(SexEnum v);
-  base::VDate GetDateOfEntry() const;
-  void SetDateOfEntry(base::VDate const& v);
-  base::VDate GetDateOfWithDrawal() const;
-  void SetDateOfWithDrawal(base::VDate const& v);
+  EmployeeRoot GetEmployeeRoot() const { return EmployeeRoot(Value().employeeRoot); }
+  void SetEmployeeRoot(EmployeeRoot const& v) { Value().employeeRoot = v.ToIdl(); }
+  std::string GetTitle() const { return field::Text(Value().title); }
+  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
+  std::wstring GetSurname() const { return field::Wide(Value().surname); }
+  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
+  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
+  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
+  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
+  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
+  SexEnum GetSex() const { return Value().sex; }
+  void SetSex(SexEnum v) { field::Set(Value().sex, v); }
+  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
+  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
+  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
+  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
 
   void Commit() {}
   void Delete() {}
@@ -155,18 +159,22 @@ class Employee : public base::BO<employee::EmployeeStruct> {
   Employee();
   explicit Employee(employee::EmployeeStruct const& s);
 
-  EmployeeShort GetEeShort() const;
-  void SetEeShort(EmployeeShort const& v);
-  bool GetInValuation() const;
-  void SetInValuation(bool v);
-  bool GetStateOfValuation() const;
-  void SetStateOfValuation(bool v);
-  base::VDate GetValuationEffectiveFrom() const;
-  void SetValuationEffectiveFrom(base::VDate const& v);
-  base::VDate GetValuationValidFrom() const;
-  void SetValuationValidFrom(base::VDate const& v);
-  std::string GetStateOfValMessage() const;
-  void SetStateOfValMessage(std::string const& v);
+  EmployeeShort GetEeShort() const { return EmployeeShort(Value().eeShort); }
+  void SetEeShort(EmployeeShort const& v) { Value().eeShort = v.ToIdl(); }
+  bool GetInValuation() const { return Value().inValuation; }
+  void SetInValuation(bool v) { field::Set(Value().inValuation, v); }
+  bool GetStateOfValuation() const { return Value().stateOfValuation; }
+  void SetStateOfValuation(bool v) { field::Set(Value().stateOfValuation, v); }
+  base::VDate GetValuationEffectiveFrom() const {
+    return field::Date(Value().valuationEffectiveFrom);
+  }
+  void SetValuationEffectiveFrom(base::VDate const& v) {
+    field::Set(Value().valuationEffectiveFrom, v);
+  }
+  base::VDate GetValuationValidFrom() const { return field::Date(Value().valuationValidFrom); }
+  void SetValuationValidFrom(base::VDate const& v) { field::Set(Value().valuationValidFrom, v); }
+  std::string GetStateOfValMessage() const { return field::Text(Value().stateOfValMessage); }
+  void SetStateOfValMessage(std::string const& v) { field::Set(Value().stateOfValMessage, v); }
 
   // --- search -------------------------------------------------------------
 
@@ -229,13 +237,13 @@ class EmployeeExtended : public base::BO<employee::EmployeeExtendedStruct> {
   EmployeeExtended();
   explicit EmployeeExtended(employee::EmployeeExtendedStruct const& s);
 
-  Employee GetEe() const;
-  void SetEe(Employee const& v);
-  base::VDate GetNextJournalizing() const;
-  void SetNextJournalizing(base::VDate const& v);
-  base::VDate GetLastCheck() const;
-  bool GetStateOfLastCheck() const;
-  int GetWarningStateOfCheck() const;
+  Employee GetEe() const { return Employee(Value().ee); }
+  void SetEe(Employee const& v) { Value().ee = v.ToIdl(); }
+  base::VDate GetNextJournalizing() const { return field::Date(Value().nextJournalizing); }
+  void SetNextJournalizing(base::VDate const& v) { field::Set(Value().nextJournalizing, v); }
+  base::VDate GetLastCheck() const { return field::Date(Value().lastCheck); }
+  bool GetStateOfLastCheck() const { return Value().stateOfLastCheck; }
+  int GetWarningStateOfCheck() const { return Value().warningStateOfCheck; }
 
   void Commit() {}
   void Delete() {}
@@ -250,14 +258,24 @@ class EmployeeAfterCalculate : public base::BO<employee::EmployeeAfterCalculateS
   EmployeeAfterCalculate();
   explicit EmployeeAfterCalculate(employee::EmployeeAfterCalculateStruct const& s);
 
-  Employee GetEmployee() const;
-  base::VDate GetDateOfReverseProjection() const;
-  void SetDateOfReverseProjection(base::VDate const& v);
-  base::VDateTime GetDateLastCalculationOfEmployee() const;
-  void SetDateLastCalculationOfEmployee(base::VDateTime const& v);
+  Employee GetEmployee() const { return Employee(Value().employee); }
+  base::VDate GetDateOfReverseProjection() const {
+    return field::Date(Value().dateOfReverseProjection);
+  }
+  void SetDateOfReverseProjection(base::VDate const& v) {
+    field::Set(Value().dateOfReverseProjection, v);
+  }
+  base::VDateTime GetDateLastCalculationOfEmployee() const {
+    return base::VDateTime(Value().dateLastCalculationOfEmployee.in());
+  }
+  void SetDateLastCalculationOfEmployee(base::VDateTime const& v) {
+    field::Set(Value().dateLastCalculationOfEmployee, v.ToIdl());
+  }
 
   // Whether the run raised an error for this employee.
-  bool HasException() const;
+  bool HasException() const {
+    return Value().exception._d() != com::ostrel::serverbase::applicationexception::NO_EXCEPTION;
+  }
   // That error; InternalException when there is none.
   base::VException GetException() const;
 
@@ -275,28 +293,38 @@ class EmployeeWaitForCalculate : public base::BO<employee::EmployeeWaitForCalcul
   EmployeeWaitForCalculate();
   explicit EmployeeWaitForCalculate(employee::EmployeeWaitForCalculateStruct const& s);
 
-  EmployeeAddOn GetEeAddOnStruct() const;
-  void SetEeAddOnStruct(EmployeeAddOn const& v);
-  base::VDate GetEffectiveFromOfCalculationCase() const;
-  void SetEffectiveFromOfCalculationCase(base::VDate const& v);
-  base::VDate GetValidFromOfCalculationCase() const;
-  void SetValidFromOfCalculationCase(base::VDate const& v);
-  base::VDateTime GetCreatedOn() const;
-  void SetCreatedOn(base::VDateTime const& v);
-  std::string GetCreatedBY() const;
-  void SetCreatedBY(std::string const& v);
-  std::string GetClassOfBasic() const;
-  void SetClassOfBasic(std::string const& v);
-  InitiateObjectTypeEnum GetInitiateObjectType() const;
-  void SetInitiateObjectType(InitiateObjectTypeEnum v);
-  bool GetDeselectionIsAllowed() const;
-  void SetDeselectionIsAllowed(bool v);
-  bool GetCalculateNecessary() const;
-  void SetCalculateNecessary(bool v);
-  std::string GetDeselectBy() const;
-  void SetDeselectBy(std::string const& v);
-  base::VDateTime GetDeselectOn() const;
-  void SetDeselectOn(base::VDateTime const& v);
+  EmployeeAddOn GetEeAddOnStruct() const { return EmployeeAddOn(Value().eeAddOnStruct); }
+  void SetEeAddOnStruct(EmployeeAddOn const& v) { Value().eeAddOnStruct = v.ToIdl(); }
+  base::VDate GetEffectiveFromOfCalculationCase() const {
+    return field::Date(Value().effectiveFromOfCalculationCase);
+  }
+  void SetEffectiveFromOfCalculationCase(base::VDate const& v) {
+    field::Set(Value().effectiveFromOfCalculationCase, v);
+  }
+  base::VDate GetValidFromOfCalculationCase() const {
+    return field::Date(Value().validFromOfCalculationCase);
+  }
+  void SetValidFromOfCalculationCase(base::VDate const& v) {
+    field::Set(Value().validFromOfCalculationCase, v);
+  }
+  base::VDateTime GetCreatedOn() const { return base::VDateTime(Value().createdOn.in()); }
+  void SetCreatedOn(base::VDateTime const& v) { field::Set(Value().createdOn, v.ToIdl()); }
+  std::string GetCreatedBY() const { return field::Text(Value().createdBY); }
+  void SetCreatedBY(std::string const& v) { field::Set(Value().createdBY, v); }
+  std::string GetClassOfBasic() const { return field::Text(Value().classOfBasic); }
+  void SetClassOfBasic(std::string const& v) { field::Set(Value().classOfBasic, v); }
+  InitiateObjectTypeEnum GetInitiateObjectType() const { return Value().initiateObjectType; }
+  void SetInitiateObjectType(InitiateObjectTypeEnum v) {
+    field::Set(Value().initiateObjectType, v);
+  }
+  bool GetDeselectionIsAllowed() const { return Value().deselectionIsAllowed; }
+  void SetDeselectionIsAllowed(bool v) { field::Set(Value().deselectionIsAllowed, v); }
+  bool GetCalculateNecessary() const { return Value().calculateNecessary; }
+  void SetCalculateNecessary(bool v) { field::Set(Value().calculateNecessary, v); }
+  std::string GetDeselectBy() const { return field::Text(Value().deselectBy); }
+  void SetDeselectBy(std::string const& v) { field::Set(Value().deselectBy, v); }
+  base::VDateTime GetDeselectOn() const { return base::VDateTime(Value().deselectOn.in()); }
+  void SetDeselectOn(base::VDateTime const& v) { field::Set(Value().deselectOn, v.ToIdl()); }
 
   void Commit() {}
   void Delete() {}
@@ -309,9 +337,9 @@ class EmployeeForCalculate : public base::BO<employee::EmployeeForCalculateStruc
   EmployeeForCalculate();
   explicit EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s);
 
-  void SetOidEmployee(std::string const& v);
-  base::VDate GetCalculateValidFrom() const;
-  void SetCalculateValidFrom(base::VDate const& v);
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
+  void SetCalculateValidFrom(base::VDate const& v) { field::Set(Value().calculateValidFrom, v); }
 
   void Commit() {}
   void Delete() {}
@@ -323,10 +351,12 @@ class EmployeeForCalculateExtend : public base::BO<employee::EmployeeForCalculat
   EmployeeForCalculateExtend();
   explicit EmployeeForCalculateExtend(employee::EmployeeForCalculateExtendStruct const& s);
 
-  void SetOidEmployee(std::string const& v);
-  base::VDate GetCalculateValidFrom() const;
-  void SetCalculateValidFrom(base::VDate const& v);
-  void SetOidEmployeeCalculate(std::string const& v);
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
+  void SetCalculateValidFrom(base::VDate const& v) { field::Set(Value().calculateValidFrom, v); }
+  void SetOidEmployeeCalculate(std::string const& v) {
+    field::Set(Value().oidEmployeeCalculate, v);
+  }
 
   void Commit() {}
   void Delete() {}
@@ -339,10 +369,10 @@ class ForInitialiseOfInsurance : public base::BO<employee::ForInitialiseOfInsura
   ForInitialiseOfInsurance();
   explicit ForInitialiseOfInsurance(employee::ForInitialiseOfInsuranceStruct const& s);
 
-  bool GetInsolvencyDuty() const;
-  void SetInsolvencyDuty(bool v);
-  bool GetERPaysNISurcharge() const;
-  void SetERPaysNISurcharge(bool v);
+  bool GetInsolvencyDuty() const { return Value().insolvencyDuty; }
+  void SetInsolvencyDuty(bool v) { field::Set(Value().insolvencyDuty, v); }
+  bool GetERPaysNISurcharge() const { return Value().eRPaysNISurcharge; }
+  void SetERPaysNISurcharge(bool v) { field::Set(Value().eRPaysNISurcharge, v); }
 };
 
 // Selection of employees. A new filter is cleared (ClearEmployeeFilter):
@@ -354,20 +384,26 @@ class EmployeeFilter {
   EmployeeFilter();
 
   void ClearEmployeeFilter();
-  void SetOidPCompany(std::string const& v);
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
   // The personnel number as the user typed it.
-  void SetPersonnelnumber(std::string const& v);
-  void SetSurname(std::wstring const& v);
-  void SetJournalizedUntil(base::VDate const& v);
-  void SetInValuation(bool v);
-  void ClearInValuation();
-  void SetStateOfValuation(bool v);
-  void ClearStateOfValuation();
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetListDisplayOfEmployeeEnum(ListDisplayOfEmployeeEnum v);
-  void SetDeselected(bool v);
-  void ClearDeselected();
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
+  void SetPersonnelnumber(std::string const& v) { field::Set(filter_.personnelnumber, v); }
+  void SetSurname(std::wstring const& v) { field::Set(filter_.surname, v); }
+  void SetJournalizedUntil(base::VDate const& v) { field::Set(filter_.journalizedUntil, v); }
+  void SetInValuation(bool v) { filter_.inValuation.inValuation(v); }
+  void ClearInValuation() { filter_.inValuation._default(); }
+  void SetStateOfValuation(bool v) { filter_.stateOfValuation.stateOfValuation(v); }
+  void ClearStateOfValuation() { filter_.stateOfValuation._default(); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetListDisplayOfEmployeeEnum(ListDisplayOfEmployeeEnum v) {
+    filter_.listDisplayOfEmployeeEnum = v;
+  }
+  void SetDeselected(bool v) { filter_.deselected.deselected(v); }
+  void ClearDeselected() { filter_.deselected._default(); }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
 
   employee::EmployeeFilterStruct ToIdl() const { return filter_; }
 

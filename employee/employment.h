@@ -12,6 +12,7 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employment.hh"
+#include "employment_kind.h"
 #include "nested.h"
 #include "personnel_bo.h"
 #include "personnel_error.h"
@@ -22,65 +23,48 @@
 
 namespace ostrel {
 
-namespace employment = com::ostrel::personnel::domain::employee::employment;
-
-// The employee's short view is the root part, so the record is keyed by the
-// employee: one employment record per employee.
-template <>
-struct RecordLayout<employment::EEEmploymentStruct>
-    : EmployeeRecordLayout<&employment::EEEmploymentStruct::root,
-                           &employment::EEEmploymentStruct::employment> {};
-
-struct EmploymentService {
-  using Servant = employment::EmploymentServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.employment.EmploymentServantImpl";
-};
-
 // The Dbt attributes of an employment: a virtual withdrawal date and the
 // date of application. A new one has both dates empty. Commit and Delete do
 // nothing.
 class Dbt : public base::BO<employment::DbtStruct> {
  public:
-  Dbt();
-  explicit Dbt(employment::DbtStruct const& s);
+  Dbt() = default;
+  explicit Dbt(employment::DbtStruct const& s) : BO(s) {}
 
-  base::VDate GetVirtualWithdrawal() const;
-  void SetVirtualWithdrawal(base::VDate const& v);
-  base::VDate GetDateOfApplication() const;
-  void SetDateOfApplication(base::VDate const& v);
+  base::VDate GetVirtualWithdrawal() const { return field::Date(Value().virtualWithdrawal); }
+  void SetVirtualWithdrawal(base::VDate const& v) { field::Set(Value().virtualWithdrawal, v); }
+  base::VDate GetDateOfApplication() const { return field::Date(Value().dateOfApplication); }
+  void SetDateOfApplication(base::VDate const& v) { field::Set(Value().dateOfApplication, v); }
 
   void Commit() {}
   void Delete() {}
 };
 
 // One share of the cost-centre split: the cost centre and its percentage.
-// A new one is empty; built from a struct it takes that struct's identity.
-// Commit and Delete do nothing.
-class PartCostCenter : public base::BO<employment::partcostcenter::PartCostCenterStruct> {
+// A new one is empty; built from a struct or copied it takes that identity
+// and holds the value as saved. Commit and Delete do nothing.
+class PartCostCenter : public RecordPart<employment::partcostcenter::PartCostCenterStruct> {
  public:
-  PartCostCenter();
-  explicit PartCostCenter(employment::partcostcenter::PartCostCenterStruct const& s);
+  using RecordPart::RecordPart;
 
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
 
   void Commit() {}
   void Delete() {}
 };
 
 // One share of the cost-unit split. As PartCostCenter.
-class PartCostUnit : public base::BO<employment::partcostunit::PartCostUnitStruct> {
+class PartCostUnit : public RecordPart<employment::partcostunit::PartCostUnitStruct> {
  public:
-  PartCostUnit();
-  explicit PartCostUnit(employment::partcostunit::PartCostUnitStruct const& s);
+  using RecordPart::RecordPart;
 
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
 
   void Commit() {}
   void Delete() {}
@@ -88,15 +72,15 @@ class PartCostUnit : public base::BO<employment::partcostunit::PartCostUnitStruc
 
 // One share of an employee-group split. As PartCostCenter; no record of
 // this library holds such a split.
-class PartEmployeeGroup : public base::BO<employment::partemployeegroup::PartEmployeeGroupStruct> {
+class PartEmployeeGroup
+    : public RecordPart<employment::partemployeegroup::PartEmployeeGroupStruct> {
  public:
-  PartEmployeeGroup();
-  explicit PartEmployeeGroup(employment::partemployeegroup::PartEmployeeGroupStruct const& s);
+  using RecordPart::RecordPart;
 
-  std::string GetOidEmployeeGroup() const;
-  void SetOidEmployeeGroup(std::string const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
+  std::string GetOidEmployeeGroup() const { return field::Text(Value().oidEmployeeGroup); }
+  void SetOidEmployeeGroup(std::string const& v) { field::Set(Value().oidEmployeeGroup, v); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
 
   void Commit() {}
   void Delete() {}
@@ -116,178 +100,266 @@ class PartEmployeeGroup : public base::BO<employment::partemployeegroup::PartEmp
 class Employment : public base::BO<employment::EmploymentStruct> {
  public:
   Employment();
-  explicit Employment(employment::EmploymentStruct const& s);
-  Employment(Employment const& o);
+  explicit Employment(employment::EmploymentStruct const& s) : BO(s) {}
+  Employment(Employment const& o) : BO(o) { MakeBoCopy(); }
   Employment& operator=(Employment const&) = default;
 
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  base::VDate GetDateOfEntry() const;
-  void SetDateOfEntry(base::VDate const& v);
-  base::VDate GetDateOfWithDrawal() const;
-  void SetDateOfWithDrawal(base::VDate const& v);
-  base::VDate GetDateOfEntrySI() const;
-  void SetDateOfEntrySI(base::VDate const& v);
-  base::VDate GetDateOfWithDrawalSI() const;
-  void SetDateOfWithDrawalSI(base::VDate const& v);
-  std::string GetOidPlant() const;
-  void SetOidPlant(std::string const& v);
-  std::string GetOidEmployeeCircle() const;
-  void SetOidEmployeeCircle(std::string const& v);
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  std::string GetOidOrgUnit() const;
-  void SetOidOrgUnit(std::string const& v);
-  std::string GetOidDepartment() const;
-  void SetOidDepartment(std::string const& v);
-  std::string GetOidPersonInCharge1() const;
-  void SetOidPersonInCharge1(std::string const& v);
-  std::string GetOidPersonInCharge2() const;
-  void SetOidPersonInCharge2(std::string const& v);
-  std::string GetInHouseAddress() const;
-  void SetInHouseAddress(std::string const& v);
-  std::string GetDebitorCode() const;
-  void SetDebitorCode(std::string const& v);
-  std::string GetCreditorCode() const;
-  void SetCreditorCode(std::string const& v);
-  std::string GetEmployeeIdCard() const;
-  void SetEmployeeIdCard(std::string const& v);
-  base::VDate GetContractStart() const;
-  void SetContractStart(base::VDate const& v);
-  base::VDate GetProbationStart() const;
-  void SetProbationStart(base::VDate const& v);
-  base::VDate GetProbationEnd() const;
-  void SetProbationEnd(base::VDate const& v);
-  base::VDate GetAllowableEntryDate() const;
-  void SetAllowableEntryDate(base::VDate const& v);
-  base::VDate GetEntryDateBranche() const;
-  void SetEntryDateBranche(base::VDate const& v);
-  std::string GetOidEntryReason() const;
-  void SetOidEntryReason(std::string const& v);
-  bool GetLimitedEmployment() const;
-  void SetLimitedEmployment(bool v);
-  base::VDate GetEmploymentLtdBy() const;
-  void SetEmploymentLtdBy(base::VDate const& v);
-  bool GetLimitedWorkPermit() const;
-  void SetLimitedWorkPermit(bool v);
-  base::VDate GetWorkPermitLtdBy() const;
-  void SetWorkPermitLtdBy(base::VDate const& v);
-  bool GetLtdResidencePermit() const;
-  void SetLtdResidencePermit(bool v);
-  base::VDate GetResidPermitLtdBy() const;
-  void SetResidPermitLtdBy(base::VDate const& v);
-  base::VDate GetPassportValidTo() const;
-  void SetPassportValidTo(base::VDate const& v);
-  std::string GetOidOccupationPriorER() const;
-  void SetOidOccupationPriorER(std::string const& v);
-  std::string GetOidOccupationGroupPriorER() const;
-  void SetOidOccupationGroupPriorER(std::string const& v);
-  std::string GetOidOccupationReEntry() const;
-  void SetOidOccupationReEntry(std::string const& v);
-  std::string GetOidOccupationGroupReEntry() const;
-  void SetOidOccupationGroupReEntry(std::string const& v);
-  base::VDate GetDateDsmRgn() const;
-  void SetDateDsmRgn(base::VDate const& v);
-  base::VDate GetDsmRgnBy() const;
-  void SetDsmRgnBy(base::VDate const& v);
-  std::string GetOidDsmRgnReason() const;
-  void SetOidDsmRgnReason(std::string const& v);
-  std::string GetOidWithDrawalReason() const;
-  void SetOidWithDrawalReason(std::string const& v);
-  employment::DsmRgnOnPartOfEnum GetDsmRgnOnPartOf() const;
-  void SetDsmRgnOnPartOf(employment::DsmRgnOnPartOfEnum v);
-  base::VFixed GetAmountCompensation() const;
-  void SetAmountCompensation(base::VFixed const& v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
+  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
+  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
+  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
+  base::VDate GetDateOfEntrySI() const { return field::Date(Value().dateOfEntrySI); }
+  void SetDateOfEntrySI(base::VDate const& v) { field::Set(Value().dateOfEntrySI, v); }
+  base::VDate GetDateOfWithDrawalSI() const { return field::Date(Value().dateOfWithDrawalSI); }
+  void SetDateOfWithDrawalSI(base::VDate const& v) { field::Set(Value().dateOfWithDrawalSI, v); }
+  std::string GetOidPlant() const { return field::Text(Value().oidPlant); }
+  void SetOidPlant(std::string const& v) { field::Set(Value().oidPlant, v); }
+  std::string GetOidEmployeeCircle() const { return field::Text(Value().oidEmployeeCircle); }
+  void SetOidEmployeeCircle(std::string const& v) { field::Set(Value().oidEmployeeCircle, v); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  std::string GetOidOrgUnit() const { return field::Text(Value().oidOrgUnit); }
+  void SetOidOrgUnit(std::string const& v) { field::Set(Value().oidOrgUnit, v); }
+  std::string GetOidDepartment() const { return field::Text(Value().oidDepartment); }
+  void SetOidDepartment(std::string const& v) { field::Set(Value().oidDepartment, v); }
+  std::string GetOidPersonInCharge1() const { return field::Text(Value().oidPersonInCharge1); }
+  void SetOidPersonInCharge1(std::string const& v) { field::Set(Value().oidPersonInCharge1, v); }
+  std::string GetOidPersonInCharge2() const { return field::Text(Value().oidPersonInCharge2); }
+  void SetOidPersonInCharge2(std::string const& v) { field::Set(Value().oidPersonInCharge2, v); }
+  std::string GetInHouseAddress() const { return field::Text(Value().inHouseAddress); }
+  void SetInHouseAddress(std::string const& v) { field::Set(Value().inHouseAddress, v); }
+  std::string GetDebitorCode() const { return field::Text(Value().debitorCode); }
+  void SetDebitorCode(std::string const& v) { field::Set(Value().debitorCode, v); }
+  std::string GetCreditorCode() const { return field::Text(Value().creditorCode); }
+  void SetCreditorCode(std::string const& v) { field::Set(Value().creditorCode, v); }
+  std::string GetEmployeeIdCard() const { return field::Text(Value().employeeIdCard); }
+  void SetEmployeeIdCard(std::string const& v) { field::Set(Value().employeeIdCard, v); }
+  base::VDate GetContractStart() const { return field::Date(Value().contractStart); }
+  void SetContractStart(base::VDate const& v) { field::Set(Value().contractStart, v); }
+  base::VDate GetProbationStart() const { return field::Date(Value().probationStart); }
+  void SetProbationStart(base::VDate const& v) { field::Set(Value().probationStart, v); }
+  base::VDate GetProbationEnd() const { return field::Date(Value().probationEnd); }
+  void SetProbationEnd(base::VDate const& v) { field::Set(Value().probationEnd, v); }
+  base::VDate GetAllowableEntryDate() const { return field::Date(Value().allowableEntryDate); }
+  void SetAllowableEntryDate(base::VDate const& v) { field::Set(Value().allowableEntryDate, v); }
+  base::VDate GetEntryDateBranche() const { return field::Date(Value().entryDateBranche); }
+  void SetEntryDateBranche(base::VDate const& v) { field::Set(Value().entryDateBranche, v); }
+  std::string GetOidEntryReason() const { return field::Text(Value().oidEntryReason); }
+  void SetOidEntryReason(std::string const& v) { field::Set(Value().oidEntryReason, v); }
+  bool GetLimitedEmployment() const { return Value().limitedEmployment; }
+  void SetLimitedEmployment(bool v) { field::Set(Value().limitedEmployment, v); }
+  base::VDate GetEmploymentLtdBy() const { return field::Date(Value().employmentLtdBy); }
+  void SetEmploymentLtdBy(base::VDate const& v) { field::Set(Value().employmentLtdBy, v); }
+  bool GetLimitedWorkPermit() const { return Value().limitedWorkPermit; }
+  void SetLimitedWorkPermit(bool v) { field::Set(Value().limitedWorkPermit, v); }
+  base::VDate GetWorkPermitLtdBy() const { return field::Date(Value().workPermitLtdBy); }
+  void SetWorkPermitLtdBy(base::VDate const& v) { field::Set(Value().workPermitLtdBy, v); }
+  bool GetLtdResidencePermit() const { return Value().ltdResidencePermit; }
+  void SetLtdResidencePermit(bool v) { field::Set(Value().ltdResidencePermit, v); }
+  base::VDate GetResidPermitLtdBy() const { return field::Date(Value().residPermitLtdBy); }
+  void SetResidPermitLtdBy(base::VDate const& v) { field::Set(Value().residPermitLtdBy, v); }
+  base::VDate GetPassportValidTo() const { return field::Date(Value().passportValidTo); }
+  void SetPassportValidTo(base::VDate const& v) { field::Set(Value().passportValidTo, v); }
+  std::string GetOidOccupationPriorER() const { return field::Text(Value().oidOccupationPriorER); }
+  void SetOidOccupationPriorER(std::string const& v) {
+    field::Set(Value().oidOccupationPriorER, v);
+  }
+  std::string GetOidOccupationGroupPriorER() const {
+    return field::Text(Value().oidOccupationGroupPriorER);
+  }
+  void SetOidOccupationGroupPriorER(std::string const& v) {
+    field::Set(Value().oidOccupationGroupPriorER, v);
+  }
+  std::string GetOidOccupationReEntry() const { return field::Text(Value().oidOccupationReEntry); }
+  void SetOidOccupationReEntry(std::string const& v) {
+    field::Set(Value().oidOccupationReEntry, v);
+  }
+  std::string GetOidOccupationGroupReEntry() const {
+    return field::Text(Value().oidOccupationGroupReEntry);
+  }
+  void SetOidOccupationGroupReEntry(std::string const& v) {
+    field::Set(Value().oidOccupationGroupReEntry, v);
+  }
+  base::VDate GetDateDsmRgn() const { return field::Date(Value().dateDsmRgn); }
+  void SetDateDsmRgn(base::VDate const& v) { field::Set(Value().dateDsmRgn, v); }
+  base::VDate GetDsmRgnBy() const { return field::Date(Value().dsmRgnBy); }
+  void SetDsmRgnBy(base::VDate const& v) { field::Set(Value().dsmRgnBy, v); }
+  std::string GetOidDsmRgnReason() const { return field::Text(Value().oidDsmRgnReason); }
+  void SetOidDsmRgnReason(std::string const& v) { field::Set(Value().oidDsmRgnReason, v); }
+  std::string GetOidWithDrawalReason() const { return field::Text(Value().oidWithDrawalReason); }
+  void SetOidWithDrawalReason(std::string const& v) { field::Set(Value().oidWithDrawalReason, v); }
+  employment::DsmRgnOnPartOfEnum GetDsmRgnOnPartOf() const { return Value().dsmRgnOnPartOf; }
+  void SetDsmRgnOnPartOf(employment::DsmRgnOnPartOfEnum v) {
+    field::Set(Value().dsmRgnOnPartOf, v);
+  }
+  base::VFixed GetAmountCompensation() const { return field::Fixed(Value().amountCompensation); }
+  void SetAmountCompensation(base::VFixed const& v) { field::Set(Value().amountCompensation, v); }
   // The cost-centre and cost-unit splits. The getters return a new vector
   // of new objects that the caller owns; the setters copy the objects (which
   // stay the caller's), and a null vector empties the split.
-  std::vector<PartCostCenter*>* GetPartCostCenters() const;
-  void SetPartCostCenters(std::vector<PartCostCenter*> const* v);
-  std::vector<PartCostUnit*>* GetPartCostUnits() const;
-  void SetPartCostUnits(std::vector<PartCostUnit*> const* v);
-  employment::EmploymentCategoryEnum GetEmploymentCategoryEnum() const;
-  void SetEmploymentCategoryEnum(employment::EmploymentCategoryEnum v);
-  employment::GroupOfPerformanceEnum GetGroupOfPerformanceEnum() const;
-  void SetGroupOfPerformanceEnum(employment::GroupOfPerformanceEnum v);
-  std::string GetPersonnelnumberOld() const;
-  void SetPersonnelnumberOld(std::string const& v);
-  std::string GetOidEmployeeGroup() const;
-  void SetOidEmployeeGroup(std::string const& v);
-  std::string GetOidEmployeeFunction() const;
-  void SetOidEmployeeFunction(std::string const& v);
-  std::string GetOidScaleRule() const;
-  void SetOidScaleRule(std::string const& v);
-  std::string GetPaymentGroup() const;
-  void SetPaymentGroup(std::string const& v);
-  employment::TypeOfEmploymentEnum GetTypeOfEmployment() const;
-  void SetTypeOfEmployment(employment::TypeOfEmploymentEnum v);
-  std::string GetDiffWorkplacePostalcode() const;
-  void SetDiffWorkplacePostalcode(std::string const& v);
-  std::string GetDiffWorkplaceDomicile() const;
-  void SetDiffWorkplaceDomicile(std::string const& v);
-  std::string GetDiffWorkplaceOidState() const;
-  void SetDiffWorkplaceOidState(std::string const& v);
-  base::VFixed GetEarnedIncome() const;
-  void SetEarnedIncome(base::VFixed const& v);
-  employment::TypeOfEarnedIncomEnum GetTypeOfEarnedIncome() const;
-  void SetTypeOfEarnedIncom(employment::TypeOfEarnedIncomEnum v);
-  base::VFixed GetNetIncome() const;
-  void SetNetIncome(base::VFixed const& v);
-  std::string GetReasonForTransferU1() const;
-  void SetReasonForTransferU1(std::string const& v);
-  std::string GetReasonForTransferU2BT() const;
-  void SetReasonForTransferU2BT(std::string const& v);
-  std::string GetReasonForTransferU2ZU() const;
-  void SetReasonForTransferU2ZU(std::string const& v);
-  bool GetAutomaticPersonInCharge1() const;
-  void SetAutomaticPersonInCharge1(bool v);
-  bool GetAutomaticPersonInCharge2() const;
-  void SetAutomaticPersonInCharge2(bool v);
-  bool GetEarnedIncomeRelevantForCalculation() const;
-  void SetEarnedIncomeRelevantForCalculation(bool v);
-  employment::TypeOfTimeOffEnum GetTypeOfTimeOff() const;
-  void SetTypeOfTimeOff(employment::TypeOfTimeOffEnum v);
+  std::vector<PartCostCenter*>* GetPartCostCenters() const {
+    return NewVector<PartCostCenter>(Value().partCostCenters);
+  }
+  void SetPartCostCenters(std::vector<PartCostCenter*> const* v) {
+    AssignSeq(Value().partCostCenters, v);
+  }
+  std::vector<PartCostUnit*>* GetPartCostUnits() const {
+    return NewVector<PartCostUnit>(Value().partCostUnits);
+  }
+  void SetPartCostUnits(std::vector<PartCostUnit*> const* v) {
+    AssignSeq(Value().partCostUnits, v);
+  }
+  employment::EmploymentCategoryEnum GetEmploymentCategoryEnum() const {
+    return Value().employmentCategoryEnum;
+  }
+  void SetEmploymentCategoryEnum(employment::EmploymentCategoryEnum v) {
+    field::Set(Value().employmentCategoryEnum, v);
+  }
+  employment::GroupOfPerformanceEnum GetGroupOfPerformanceEnum() const {
+    return Value().groupOfPerformanceEnum;
+  }
+  void SetGroupOfPerformanceEnum(employment::GroupOfPerformanceEnum v) {
+    field::Set(Value().groupOfPerformanceEnum, v);
+  }
+  std::string GetPersonnelnumberOld() const { return field::Text(Value().personnelnumberOld); }
+  void SetPersonnelnumberOld(std::string const& v) { field::Set(Value().personnelnumberOld, v); }
+  std::string GetOidEmployeeGroup() const { return field::Text(Value().oidEmployeeGroup); }
+  void SetOidEmployeeGroup(std::string const& v) { field::Set(Value().oidEmployeeGroup, v); }
+  std::string GetOidEmployeeFunction() const { return field::Text(Value().oidEmployeeFunction); }
+  void SetOidEmployeeFunction(std::string const& v) { field::Set(Value().oidEmployeeFunction, v); }
+  std::string GetOidScaleRule() const { return field::Text(Value().oidScaleRule); }
+  void SetOidScaleRule(std::string const& v) { field::Set(Value().oidScaleRule, v); }
+  std::string GetPaymentGroup() const { return field::Text(Value().paymentGroup); }
+  void SetPaymentGroup(std::string const& v) { field::Set(Value().paymentGroup, v); }
+  employment::TypeOfEmploymentEnum GetTypeOfEmployment() const { return Value().typeOfEmployment; }
+  void SetTypeOfEmployment(employment::TypeOfEmploymentEnum v) {
+    field::Set(Value().typeOfEmployment, v);
+  }
+  std::string GetDiffWorkplacePostalcode() const {
+    return field::Text(Value().diffWorkplacePostalcode);
+  }
+  void SetDiffWorkplacePostalcode(std::string const& v) {
+    field::Set(Value().diffWorkplacePostalcode, v);
+  }
+  std::string GetDiffWorkplaceDomicile() const {
+    return field::Text(Value().diffWorkplaceDomicile);
+  }
+  void SetDiffWorkplaceDomicile(std::string const& v) {
+    field::Set(Value().diffWorkplaceDomicile, v);
+  }
+  std::string GetDiffWorkplaceOidState() const {
+    return field::Text(Value().diffWorkplaceOidState);
+  }
+  void SetDiffWorkplaceOidState(std::string const& v) {
+    field::Set(Value().diffWorkplaceOidState, v);
+  }
+  base::VFixed GetEarnedIncome() const { return field::Fixed(Value().earnedIncome); }
+  void SetEarnedIncome(base::VFixed const& v) { field::Set(Value().earnedIncome, v); }
+  employment::TypeOfEarnedIncomEnum GetTypeOfEarnedIncome() const {
+    return Value().typeOfEarnedIncom;
+  }
+  void SetTypeOfEarnedIncom(employment::TypeOfEarnedIncomEnum v) {
+    field::Set(Value().typeOfEarnedIncom, v);
+  }
+  base::VFixed GetNetIncome() const { return field::Fixed(Value().netIncome); }
+  void SetNetIncome(base::VFixed const& v) { field::Set(Value().netIncome, v); }
+  std::string GetReasonForTransferU1() const { return field::Text(Value().reasonForTransferU1); }
+  void SetReasonForTransferU1(std::string const& v) { field::Set(Value().reasonForTransferU1, v); }
+  std::string GetReasonForTransferU2BT() const {
+    return field::Text(Value().reasonForTransferU2BT);
+  }
+  void SetReasonForTransferU2BT(std::string const& v) {
+    field::Set(Value().reasonForTransferU2BT, v);
+  }
+  std::string GetReasonForTransferU2ZU() const {
+    return field::Text(Value().reasonForTransferU2ZU);
+  }
+  void SetReasonForTransferU2ZU(std::string const& v) {
+    field::Set(Value().reasonForTransferU2ZU, v);
+  }
+  bool GetAutomaticPersonInCharge1() const { return Value().automaticPersonInCharge1; }
+  void SetAutomaticPersonInCharge1(bool v) { field::Set(Value().automaticPersonInCharge1, v); }
+  bool GetAutomaticPersonInCharge2() const { return Value().automaticPersonInCharge2; }
+  void SetAutomaticPersonInCharge2(bool v) { field::Set(Value().automaticPersonInCharge2, v); }
+  bool GetEarnedIncomeRelevantForCalculation() const {
+    return Value().earnedIncomeRelevantForCalculation;
+  }
+  void SetEarnedIncomeRelevantForCalculation(bool v) {
+    field::Set(Value().earnedIncomeRelevantForCalculation, v);
+  }
+  employment::TypeOfTimeOffEnum GetTypeOfTimeOff() const { return Value().typeOfTimeOff; }
+  void SetTypeOfTimeOff(employment::TypeOfTimeOffEnum v) { field::Set(Value().typeOfTimeOff, v); }
   // The optional Dbt attributes. GetDbt raises base::InternalException
   // "Employment::GetDbt: no relevant in union!" when IsDBT() is false;
   // ClearIsDBT removes them.
-  bool IsDBT() const;
+  bool IsDBT() const { return Value().dbt._d(); }
   Dbt GetDbt();
-  void SetDbt(Dbt const& v);
-  void ClearIsDBT();
-  base::VFixed GetCarriedForwardMonthlyNetZU() const;
-  void SetCarriedForwardMonthlyNetZU(base::VFixed const& v);
-  base::VFixed GetCarriedForwardDailyNetZU() const;
-  void SetCarriedForwardDailyNetZU(base::VFixed const& v);
-  bool GetAssignment() const;
-  void SetAssignment(bool v);
-  base::VFixed GetMaternityBenefit() const;
-  void SetMaternityBenefit(base::VFixed const& v);
-  base::VFixed GetAverageMonthlyGrossPay() const;
-  void SetAverageMonthlyGrossPay(base::VFixed const& v);
-  base::VFixed GetAverageMonthlyNetPay() const;
-  void SetAverageMonthlyNetPay(base::VFixed const& v);
-  base::VFixed GetCalendarDailyNetPay() const;
-  void SetCalendarDailyNetPay(base::VFixed const& v);
-  base::VDate GetPresumableDateofdelivery() const;
-  void SetPresumableDateofdelivery(base::VDate const& v);
-  base::VDate GetAllowanceLtdBy() const;
-  void SetAllowanceLtdBy(base::VDate const& v);
-  std::string GetOidPlantPlace() const;
-  void SetOidPlantPlace(std::string const& v);
-  employment::InsolvencyEntryReasonEnum GetInsolvencyEntryReason() const;
-  void SetInsolvencyEntryReason(employment::InsolvencyEntryReasonEnum v);
-  employment::InsolvencyDsmRgnReasonEnum GetInsolvencyDsmRgnReason() const;
-  void SetInsolvencyDsmRgnReason(employment::InsolvencyDsmRgnReasonEnum v);
-  bool GetNoExportAsciiInfo() const;
-  void SetNoExportAsciiInfo(bool v);
-  bool GetWithDrawalDeath() const;
-  void SetWithDrawalDeath(bool v);
-  int GetAuCertificateFrom() const;
-  void SetAuCertificateFrom(int v);
-  bool GetLimitedByPurpose() const;
-  void SetLimitedByPurpose(bool v);
+  void SetDbt(Dbt const& v) { Value().dbt.dbt(v.ToIdl()); }
+  void ClearIsDBT() { Value().dbt._default(); }
+  base::VFixed GetCarriedForwardMonthlyNetZU() const {
+    return field::Fixed(Value().carriedForwardMonthlyNetZU);
+  }
+  void SetCarriedForwardMonthlyNetZU(base::VFixed const& v) {
+    field::Set(Value().carriedForwardMonthlyNetZU, v);
+  }
+  base::VFixed GetCarriedForwardDailyNetZU() const {
+    return field::Fixed(Value().carriedForwardDailyNetZU);
+  }
+  void SetCarriedForwardDailyNetZU(base::VFixed const& v) {
+    field::Set(Value().carriedForwardDailyNetZU, v);
+  }
+  bool GetAssignment() const { return Value().assignment; }
+  void SetAssignment(bool v) { field::Set(Value().assignment, v); }
+  base::VFixed GetMaternityBenefit() const { return field::Fixed(Value().maternityBenefit); }
+  void SetMaternityBenefit(base::VFixed const& v) { field::Set(Value().maternityBenefit, v); }
+  base::VFixed GetAverageMonthlyGrossPay() const {
+    return field::Fixed(Value().averageMonthlyGrossPay);
+  }
+  void SetAverageMonthlyGrossPay(base::VFixed const& v) {
+    field::Set(Value().averageMonthlyGrossPay, v);
+  }
+  base::VFixed GetAverageMonthlyNetPay() const {
+    return field::Fixed(Value().averageMonthlyNetPay);
+  }
+  void SetAverageMonthlyNetPay(base::VFixed const& v) {
+    field::Set(Value().averageMonthlyNetPay, v);
+  }
+  base::VFixed GetCalendarDailyNetPay() const { return field::Fixed(Value().calendarDailyNetPay); }
+  void SetCalendarDailyNetPay(base::VFixed const& v) { field::Set(Value().calendarDailyNetPay, v); }
+  base::VDate GetPresumableDateofdelivery() const {
+    return field::Date(Value().presumableDateofdelivery);
+  }
+  void SetPresumableDateofdelivery(base::VDate const& v) {
+    field::Set(Value().presumableDateofdelivery, v);
+  }
+  base::VDate GetAllowanceLtdBy() const { return field::Date(Value().allowanceLtdBy); }
+  void SetAllowanceLtdBy(base::VDate const& v) { field::Set(Value().allowanceLtdBy, v); }
+  std::string GetOidPlantPlace() const { return field::Text(Value().oidPlantPlace); }
+  void SetOidPlantPlace(std::string const& v) { field::Set(Value().oidPlantPlace, v); }
+  employment::InsolvencyEntryReasonEnum GetInsolvencyEntryReason() const {
+    return Value().insolvencyEntryReason;
+  }
+  void SetInsolvencyEntryReason(employment::InsolvencyEntryReasonEnum v) {
+    field::Set(Value().insolvencyEntryReason, v);
+  }
+  employment::InsolvencyDsmRgnReasonEnum GetInsolvencyDsmRgnReason() const {
+    return Value().insolvencyDsmRgnReason;
+  }
+  void SetInsolvencyDsmRgnReason(employment::InsolvencyDsmRgnReasonEnum v) {
+    field::Set(Value().insolvencyDsmRgnReason, v);
+  }
+  bool GetNoExportAsciiInfo() const { return Value().noExportAsciiInfo; }
+  void SetNoExportAsciiInfo(bool v) { field::Set(Value().noExportAsciiInfo, v); }
+  bool GetWithDrawalDeath() const { return Value().withDrawalDeath; }
+  void SetWithDrawalDeath(bool v) { field::Set(Value().withDrawalDeath, v); }
+  int GetAuCertificateFrom() const { return static_cast<int>(Value().auCertificateFrom); }
+  void SetAuCertificateFrom(int v) { field::Set(Value().auCertificateFrom, v); }
+  bool GetLimitedByPurpose() const { return Value().limitedByPurpose; }
+  void SetLimitedByPurpose(bool v) { field::Set(Value().limitedByPurpose, v); }
 };
 
 // Selection of GetActiveEmployments and the streamed employment queries.
@@ -305,24 +377,28 @@ class EEEmploymentFilter {
   // list display 0. The two persons in charge are left as they are.
   void ClearEEEmploymentFilter();
 
-  void SetMemo(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetOidPlant(std::string const& v);
-  void SetOidEmployeeCircle(std::string const& v);
-  void SetOidEmployeeGroup(std::string const& v);
-  void SetOidEmployeeFunction(std::string const& v);
-  void SetOidCostCenter(std::string const& v);
-  void SetOidCostUnit(std::string const& v);
-  void SetOidOrgUnit(std::string const& v);
-  void SetOidDepartment(std::string const& v);
-  void SetOidPersonInCharge1(std::string const& v);
-  void SetOidPersonInCharge2(std::string const& v);
+  void SetMemo(std::string const& v) { field::Set(filter_.memo, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetOidPlant(std::string const& v) { field::Set(filter_.oidPlant, v); }
+  void SetOidEmployeeCircle(std::string const& v) { field::Set(filter_.oidEmployeeCircle, v); }
+  void SetOidEmployeeGroup(std::string const& v) { field::Set(filter_.oidEmployeeGroup, v); }
+  void SetOidEmployeeFunction(std::string const& v) { field::Set(filter_.oidEmployeeFunction, v); }
+  void SetOidCostCenter(std::string const& v) { field::Set(filter_.oidCostCenter, v); }
+  void SetOidCostUnit(std::string const& v) { field::Set(filter_.oidCostUnit, v); }
+  void SetOidOrgUnit(std::string const& v) { field::Set(filter_.oidOrgUnit, v); }
+  void SetOidDepartment(std::string const& v) { field::Set(filter_.oidDepartment, v); }
+  void SetOidPersonInCharge1(std::string const& v) { field::Set(filter_.oidPersonInCharge1, v); }
+  void SetOidPersonInCharge2(std::string const& v) { field::Set(filter_.oidPersonInCharge2, v); }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
 
   employment::EEEmploymentFilterStruct ToIdl() const { return filter_; }
 
@@ -377,7 +453,7 @@ class EEEmployment
   // objects that the caller owns; GetErrorCount() is the size of the last
   // one returned (0 before the first call).
   std::vector<personnel::Error*>* GetErrors();
-  void SetErrors(std::vector<personnel::Error*> const* v);
+  void SetErrors(std::vector<personnel::Error*> const* v) { ErrorList::Set(Value().errors, v); }
   int GetErrorCount() const { return errors_.Count(); }
 
   void Commit();
@@ -419,9 +495,9 @@ class EEEmployment
   using PersonnelRecord::SetHistory;
   using PersonnelRecord::SetRoot;
 
-  // Sends the record through `op` and takes over the answer.
-  template <class Op>
-  void LifeCycle(bool sets_valid_from, Op op);
+  // Sends the record and `args` through `op` and takes over the answer.
+  template <class Op, class... A>
+  void LifeCycle(bool sets_valid_from, Op op, A... args);
 
   int different_personnelnumber_ = 0;
   ErrorList errors_;

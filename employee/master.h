@@ -14,6 +14,8 @@
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "master.hh"
+#include "master_kind.h"
+#include "nested.h"
 #include "note.h"
 #include "personnel_bo.h"
 #include "sortierung.h"
@@ -23,55 +25,42 @@
 
 namespace ostrel {
 
-namespace master = com::ostrel::personnel::domain::employee::master;
-namespace contacts = com::ostrel::personnel::domain::employee::contacts;
-namespace notes = com::ostrel::personnel::domain::employee::notes;
 using OctetSeq = com::ostrel::framework::basictypes::OctetSeq;
-
-// The employee's short view is the root part, so the record is keyed by the
-// employee: one master record per employee.
-template <>
-struct RecordLayout<master::EEMasterStruct>
-    : EmployeeRecordLayout<&master::EEMasterStruct::root, &master::EEMasterStruct::history> {};
-
-struct MasterService {
-  using Servant = master::MasterServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.master.MasterServantImpl";
-};
 
 // One logged contact with the employee, with an optional task reminder.
 //
 // A new one holds a default Contact, no reminder date and no reminder. Built
-// from a struct it takes that struct's identity.
-class EmployeeContact : public base::BO<contacts::EmployeeContactStruct> {
+// from a struct or copied it takes that identity and holds the value as
+// saved.
+class EmployeeContact : public RecordPart<contacts::EmployeeContactStruct> {
  public:
   EmployeeContact();
-  explicit EmployeeContact(contacts::EmployeeContactStruct const& s);
+  using RecordPart::RecordPart;
 
-  personnel::Contact GetContact() const;
-  void SetContact(personnel::Contact const& v);
-  base::VDate GetTaskReminderDate() const;
-  void SetTaskReminderDate(base::VDate const& v);
-  bool GetCreateTaskReminder() const;
-  void SetCreateTaskReminder(bool v);
+  personnel::Contact GetContact() const { return personnel::Contact(Value().contact); }
+  void SetContact(personnel::Contact const& v) { Value().contact = v.ToIdl(); }
+  base::VDate GetTaskReminderDate() const { return field::Date(Value().taskReminderDate); }
+  void SetTaskReminderDate(base::VDate const& v) { field::Set(Value().taskReminderDate, v); }
+  bool GetCreateTaskReminder() const { return Value().createTaskReminder; }
+  void SetCreateTaskReminder(bool v) { field::Set(Value().createTaskReminder, v); }
 };
 
 // One note on the employee, with an optional task reminder.
 //
 // A new one holds a default Note, no reminder date and no reminder. Built
-// from a struct it takes that struct's identity.
-class EmployeeNote : public base::BO<notes::EmployeeNoteStruct> {
+// from a struct or copied it takes that identity and holds the value as
+// saved.
+class EmployeeNote : public RecordPart<notes::EmployeeNoteStruct> {
  public:
   EmployeeNote();
-  explicit EmployeeNote(notes::EmployeeNoteStruct const& s);
+  using RecordPart::RecordPart;
 
-  personnel::Note GetNote() const;
-  void SetNote(personnel::Note const& v);
-  base::VDate GetTaskReminderDate() const;
-  void SetTaskReminderDate(base::VDate const& v);
-  bool GetCreateTaskReminder() const;
-  void SetCreateTaskReminder(bool v);
+  personnel::Note GetNote() const { return personnel::Note(Value().note); }
+  void SetNote(personnel::Note const& v) { Value().note = v.ToIdl(); }
+  base::VDate GetTaskReminderDate() const { return field::Date(Value().taskReminderDate); }
+  void SetTaskReminderDate(base::VDate const& v) { field::Set(Value().taskReminderDate, v); }
+  bool GetCreateTaskReminder() const { return Value().createTaskReminder; }
+  void SetCreateTaskReminder(bool v) { field::Set(Value().createTaskReminder, v); }
 };
 
 // One period of an employee's master data.
@@ -86,54 +75,62 @@ class EmployeeNote : public base::BO<notes::EmployeeNoteStruct> {
 class Master : public base::BO<master::MasterStruct> {
  public:
   Master();
-  explicit Master(master::MasterStruct const& s);
-  Master(Master const& o);
+  explicit Master(master::MasterStruct const& s) : BO(s) {}
+  Master(Master const& o) : BO(o) { MakeBoCopy(); }
   Master& operator=(Master const&) = default;
 
-  std::string GetOidEmployee() const;
-  void SetOidEmployee(std::string const& v);
-  std::wstring GetSurname() const;
-  void SetSurname(std::wstring const& v);
-  std::wstring GetFirstname() const;
-  void SetFirstname(std::wstring const& v);
-  base::VDate GetDateOfBirth() const;
-  void SetDateOfBirth(base::VDate const& v);
-  std::string GetOidStateLanguage() const;
-  void SetOidStateLanguage(std::string const& v);
-  std::string GetNamePrefix() const;
-  void SetNamePrefix(std::string const& v);
-  std::string GetNameAffix() const;
-  void SetNameAffix(std::string const& v);
-  std::string GetTitle() const;
-  void SetTitle(std::string const& v);
-  SexEnum GetSexEnum() const;
-  void SetSexEnum(SexEnum v);
-  master::CivilStatusEnum GetCivilStatus() const;
-  void SetCivilStatus(master::CivilStatusEnum v);
-  master::FormOfAddressEnum GetFormOfAddrEnum() const;
-  void SetFormOfAddrEnum(master::FormOfAddressEnum v);
-  std::string GetFormOfAddress() const;
-  void SetFormOfAddress(std::string const& v);
-  std::string GetFormOfLetter() const;
-  void SetFormOfLetter(std::string const& v);
-  std::string GetStreet() const;
-  void SetStreet(std::string const& v);
-  std::string GetStreetNumber() const;
-  void SetStreetNumber(std::string const& v);
-  std::string GetOidState() const;
-  void SetOidState(std::string const& v);
-  std::string GetPostalCode() const;
-  void SetPostalCode(std::string const& v);
-  std::string GetDomicile() const;
-  void SetDomicile(std::string const& v);
-  std::string GetAddressAddendum() const;
-  void SetAddressAddendum(std::string const& v);
-  personnel::Communication GetPrivateCommunication() const;
-  void SetPrivateCommunication(personnel::Communication const& v);
-  personnel::Communication GetCompanyCommunication() const;
-  void SetCompanyCommunication(personnel::Communication const& v);
-  std::string GetMemo() const;
-  void SetMemo(std::string const& v);
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
+  std::wstring GetSurname() const { return field::Wide(Value().surname); }
+  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
+  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
+  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
+  base::VDate GetDateOfBirth() const { return field::Date(Value().dateOfBirth); }
+  void SetDateOfBirth(base::VDate const& v) { field::Set(Value().dateOfBirth, v); }
+  std::string GetOidStateLanguage() const { return field::Text(Value().oidStateLanguage); }
+  void SetOidStateLanguage(std::string const& v) { field::Set(Value().oidStateLanguage, v); }
+  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
+  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
+  std::string GetNameAffix() const { return field::Text(Value().nameAffix); }
+  void SetNameAffix(std::string const& v) { field::Set(Value().nameAffix, v); }
+  std::string GetTitle() const { return field::Text(Value().title); }
+  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
+  SexEnum GetSexEnum() const { return Value().sexEnum; }
+  void SetSexEnum(SexEnum v) { field::Set(Value().sexEnum, v); }
+  master::CivilStatusEnum GetCivilStatus() const { return Value().civilStatus; }
+  void SetCivilStatus(master::CivilStatusEnum v) { field::Set(Value().civilStatus, v); }
+  master::FormOfAddressEnum GetFormOfAddrEnum() const { return Value().formOfAddrEnum; }
+  void SetFormOfAddrEnum(master::FormOfAddressEnum v) { field::Set(Value().formOfAddrEnum, v); }
+  std::string GetFormOfAddress() const { return field::Text(Value().formOfAddress); }
+  void SetFormOfAddress(std::string const& v) { field::Set(Value().formOfAddress, v); }
+  std::string GetFormOfLetter() const { return field::Text(Value().formOfLetter); }
+  void SetFormOfLetter(std::string const& v) { field::Set(Value().formOfLetter, v); }
+  std::string GetStreet() const { return field::Text(Value().street); }
+  void SetStreet(std::string const& v) { field::Set(Value().street, v); }
+  std::string GetStreetNumber() const { return field::Text(Value().streetNumber); }
+  void SetStreetNumber(std::string const& v) { field::Set(Value().streetNumber, v); }
+  std::string GetOidState() const { return field::Text(Value().oidState); }
+  void SetOidState(std::string const& v) { field::Set(Value().oidState, v); }
+  std::string GetPostalCode() const { return field::Text(Value().postalCode); }
+  void SetPostalCode(std::string const& v) { field::Set(Value().postalCode, v); }
+  std::string GetDomicile() const { return field::Text(Value().domicile); }
+  void SetDomicile(std::string const& v) { field::Set(Value().domicile, v); }
+  std::string GetAddressAddendum() const { return field::Text(Value().addressAddendum); }
+  void SetAddressAddendum(std::string const& v) { field::Set(Value().addressAddendum, v); }
+  personnel::Communication GetPrivateCommunication() const {
+    return personnel::Communication(Value().privateCommunication);
+  }
+  void SetPrivateCommunication(personnel::Communication const& v) {
+    Value().privateCommunication = v.ToIdl();
+  }
+  personnel::Communication GetCompanyCommunication() const {
+    return personnel::Communication(Value().companyCommunication);
+  }
+  void SetCompanyCommunication(personnel::Communication const& v) {
+    Value().companyCommunication = v.ToIdl();
+  }
+  std::string GetMemo() const { return field::Text(Value().memo); }
+  void SetMemo(std::string const& v) { field::Set(Value().memo, v); }
 
   // The photo's bytes. The server keeps photos apart from the record: while
   // this object holds no bytes and has a photo file name, the first call
@@ -143,43 +140,49 @@ class Master : public base::BO<master::MasterStruct> {
   // raises base::VException and leaves the object as it was.
   OctetSeq GetPhoto();
   // Replaces the bytes; no remote call.
-  void SetPhoto(OctetSeq const& v);
-  base::VString GetPhotoFileName() const;
-  void SetPhotoFileName(base::VString const& v);
+  void SetPhoto(OctetSeq const& v) { Value().photo = v; }
+  base::VString GetPhotoFileName() const {
+    return base::VString(field::Wide(Value().photoFileName));
+  }
+  void SetPhotoFileName(base::VString const& v) { field::Set(Value().photoFileName, v); }
 
-  std::string GetEtinNumber() const;
-  void SetEtinNumber(std::string const& v);
-  base::VDate GetDateOfBanRetroactiveCalculation() const;
-  void SetDateOfBanRetroactiveCalculation(base::VDate const& v);
-  bool GetSpecialAccess() const;
-  void SetSpecialAccess(bool v);
-  bool GetSOEperEMail() const;
-  void SetSOEperEMail(bool v);
-  int GetSpecialAccessLevel() const;
-  void SetSpecialAccessLevel(int v);
-  std::string GetDateOfBirthELSTAM() const;
-  void SetDateOfBirthELSTAM(std::string const& v);
-  std::wstring GetServiceEmailAddress() const;
-  void SetServiceEmailAddress(std::wstring const& v);
-  std::wstring GetServicePassword() const;
-  void SetServicePassword(std::wstring const& v);
-  bool GetServiceBan() const;
-  void SetServiceBan(bool v);
-  std::wstring GetServiceUserCode() const;
-  void SetServiceUserCode(std::wstring const& v);
-  std::wstring GetPasswordSoePerEMail() const;
-  void SetPasswordSoePerEMail(std::wstring const& v);
-  bool GetNoUseMfaForService() const;
-  void SetNoUseMfaForService(bool v);
+  std::string GetEtinNumber() const { return field::Text(Value().etinNumber); }
+  void SetEtinNumber(std::string const& v) { field::Set(Value().etinNumber, v); }
+  base::VDate GetDateOfBanRetroactiveCalculation() const {
+    return field::Date(Value().dateOfBanRetroactiveCalculation);
+  }
+  void SetDateOfBanRetroactiveCalculation(base::VDate const& v) {
+    field::Set(Value().dateOfBanRetroactiveCalculation, v);
+  }
+  bool GetSpecialAccess() const { return Value().specialAccess; }
+  void SetSpecialAccess(bool v) { field::Set(Value().specialAccess, v); }
+  bool GetSOEperEMail() const { return Value().sOEperEMail; }
+  void SetSOEperEMail(bool v) { field::Set(Value().sOEperEMail, v); }
+  int GetSpecialAccessLevel() const { return static_cast<int>(Value().specialAccessLevel); }
+  void SetSpecialAccessLevel(int v) { field::Set(Value().specialAccessLevel, v); }
+  std::string GetDateOfBirthELSTAM() const { return field::Text(Value().dateOfBirthELSTAM); }
+  void SetDateOfBirthELSTAM(std::string const& v) { field::Set(Value().dateOfBirthELSTAM, v); }
+  std::wstring GetServiceEmailAddress() const { return field::Wide(Value().serviceEmailAddress); }
+  void SetServiceEmailAddress(std::wstring const& v) { field::Set(Value().serviceEmailAddress, v); }
+  std::wstring GetServicePassword() const { return field::Wide(Value().servicePassword); }
+  void SetServicePassword(std::wstring const& v) { field::Set(Value().servicePassword, v); }
+  bool GetServiceBan() const { return Value().serviceBan; }
+  void SetServiceBan(bool v) { field::Set(Value().serviceBan, v); }
+  std::wstring GetServiceUserCode() const { return field::Wide(Value().serviceUserCode); }
+  void SetServiceUserCode(std::wstring const& v) { field::Set(Value().serviceUserCode, v); }
+  std::wstring GetPasswordSoePerEMail() const { return field::Wide(Value().passwordSoePerEMail); }
+  void SetPasswordSoePerEMail(std::wstring const& v) { field::Set(Value().passwordSoePerEMail, v); }
+  bool GetNoUseMfaForService() const { return Value().noUseMfaForService; }
+  void SetNoUseMfaForService(bool v) { field::Set(Value().noUseMfaForService, v); }
 };
 
 // One entry of the name-affix list ("Jr.", a title of nobility, ...).
 class NameAffix : public base::BO<master::NameAffixStruct> {
  public:
-  NameAffix();
-  explicit NameAffix(master::NameAffixStruct const& s);
+  NameAffix() = default;
+  explicit NameAffix(master::NameAffixStruct const& s) : BO(s) {}
 
-  std::string GetNameAffix() const;
+  std::string GetNameAffix() const { return field::Text(Value().nameAffix); }
 
   // The server's list, in its order; a new vector of new objects that the
   // caller owns.
@@ -189,10 +192,10 @@ class NameAffix : public base::BO<master::NameAffixStruct> {
 // One entry of the name-prefix list ("von", "van", ...).
 class NamePrefix : public base::BO<master::NamePrefixStruct> {
  public:
-  NamePrefix();
-  explicit NamePrefix(master::NamePrefixStruct const& s);
+  NamePrefix() = default;
+  explicit NamePrefix(master::NamePrefixStruct const& s) : BO(s) {}
 
-  std::string GetNamePrefix() const;
+  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
 
   // The server's list, in its order; a new vector of new objects that the
   // caller owns.
@@ -213,25 +216,31 @@ class EEMasterFilter {
   // default extended filter.
   void ClearEEMasterFilter();
 
-  void SetOidStateLanguage(std::string const& v);
-  void SetSex(SexEnum v);
-  void ClearSex();
-  void SetCivilStatusEnum(master::CivilStatusEnum v);
-  void ClearCivilStatusEnum();
-  void SetPostalCode(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPersonnelNumber(long v);
-  void ClearPersonnelNumber();
-  void SetSurname(std::wstring const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetFormOfAddress(std::string const& v);
+  void SetOidStateLanguage(std::string const& v) { field::Set(filter_.oidStateLanguage, v); }
+  void SetSex(SexEnum v) { filter_.sex.sex(v); }
+  void ClearSex() { filter_.sex._default(); }
+  void SetCivilStatusEnum(master::CivilStatusEnum v) { filter_.civilStatusEnum.civilStatus(v); }
+  void ClearCivilStatusEnum() { filter_.civilStatusEnum._default(); }
+  void SetPostalCode(std::string const& v) { field::Set(filter_.postalCode, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPersonnelNumber(long v) { filter_.personnelNumber.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPersonnelNumber() { filter_.personnelNumber._default(); }
+  void SetSurname(std::wstring const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetFormOfAddress(std::string const& v) { field::Set(filter_.formOfAddress, v); }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
-  void SetFirstname(std::wstring const& v);
-  void SetDateOfBirth(base::VDate const& v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
+  void SetFirstname(std::wstring const& v) { field::Set(filter_.firstname, v); }
+  void SetDateOfBirth(base::VDate const& v) { field::Set(filter_.dateOfBirth, v); }
   // How the date of birth compares; the server's text, sent unchanged.
-  void SetDateComparer(std::string const& v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
+  void SetDateComparer(std::string const& v) { field::Set(filter_.dateComparer, v); }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
 
   master::EEMasterFilterStruct ToIdl() const { return filter_; }
 
@@ -270,10 +279,12 @@ class EEMaster : public PersonnelRecord<master::EEMasterStruct, EmployeeShort, M
   // The contacts and notes travel with the record. The getters return a new
   // vector of new objects that the caller owns; the setters copy the
   // objects (which stay the caller's), and a null vector empties the list.
-  std::vector<EmployeeContact*>* GetContacts() const;
-  void SetContacts(std::vector<EmployeeContact*> const* v);
-  std::vector<EmployeeNote*>* GetNotes() const;
-  void SetNotes(std::vector<EmployeeNote*> const* v);
+  std::vector<EmployeeContact*>* GetContacts() const {
+    return NewVector<EmployeeContact>(Value().contacts);
+  }
+  void SetContacts(std::vector<EmployeeContact*> const* v) { AssignSeq(Value().contacts, v); }
+  std::vector<EmployeeNote*>* GetNotes() const { return NewVector<EmployeeNote>(Value().notes); }
+  void SetNotes(std::vector<EmployeeNote*> const* v) { AssignSeq(Value().notes, v); }
 
   static std::vector<EEMaster*>* GetActiveMaster(std::vector<EEMasterFilter*> const* filters,
                                                  base::Sortierung const& sort);

@@ -8,33 +8,23 @@
 #ifndef OSTREL_SERVER_KINDS_EMPLOYEE_RECORDS_H_
 #define OSTREL_SERVER_KINDS_EMPLOYEE_RECORDS_H_
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "employment.hh"
-#include "master.hh"
-#include "record_layout.h"
+#include "core.h"
+#include "employment_kind.h"
+#include "master_kind.h"
+#include "record_servant.h"
+#include "record_store.h"
+#include "sorting.h"
 
 namespace ostrel {
-
-// The server's view of the records' parts; the client library declares the
-// same in employee/master.h and employee/employment.h.
-template <>
-struct RecordLayout<com::ostrel::personnel::domain::employee::master::EEMasterStruct>
-    : EmployeeRecordLayout<
-          &com::ostrel::personnel::domain::employee::master::EEMasterStruct::root,
-          &com::ostrel::personnel::domain::employee::master::EEMasterStruct::history> {};
-
-template <>
-struct RecordLayout<com::ostrel::personnel::domain::employee::employment::EEEmploymentStruct>
-    : EmployeeRecordLayout<
-          &com::ostrel::personnel::domain::employee::employment::EEEmploymentStruct::root,
-          &com::ostrel::personnel::domain::employee::employment::EEEmploymentStruct::employment> {};
-
 namespace server {
-
-class Core;
 
 namespace master_idl = com::ostrel::personnel::domain::employee::master;
 namespace employment_idl = com::ostrel::personnel::domain::employee::employment;
@@ -105,6 +95,134 @@ bool PersonnelNumberUsed(Core& core, const std::string& oidPCompany, long person
 // The company's highest personnel number plus one; 1 for a company without
 // employees.
 long NextPersonnelNumber(Core& core, const std::string& oidPCompany);
+
+// --- what the master and employment servants share -------------------------
+
+namespace employee_records_detail {
+template <class T>
+struct ClassOf;
+template <class C, class T>
+struct ClassOf<T C::*> {
+  using type = C;
+};
+inline int Compare(const CORBA::String_member& a, const CORBA::String_member& b) {
+  return CompareText(a.in(), b.in());
+}
+inline int Compare(const CORBA::WString_member& a, const CORBA::WString_member& b) {
+  return CompareWide(a.in(), b.in());
+}
+template <class T>
+int Compare(const T& a, const T& b) {
+  return CompareValue(a, b);
+}
+}  // namespace employee_records_detail
+
+// A sort key on member `Member` of the record's part `Part`: text, wide text
+// or a value, each compared as such. One line per key:
+//   {"surname", SortKey<&R::history, &ms::MasterStruct::surname>()},
+template <auto Part, auto Member>
+auto SortKey() {
+  using R = typename employee_records_detail::ClassOf<decltype(Part)>::type;
+  return SortField<R>([](const R& a, const R& b) {
+    return employee_records_detail::Compare((a.*Part).*Member, (b.*Part).*Member);
+  });
+}
+
+// The servant side of a record kept per employee. The kind's table names
+// the store, how a stored record is answered, which filter selects it and
+// the sort keys; the history queries are then one line each:
+//   struct MasterTable {
+//     using Record = ms::EEMasterStruct;
+//     using Seq = ms::EEMasterSeq;
+//     using FilterSeq = ms::EEMasterFilterSeq;
+//     static constexpr char kStore[] = "MA";
+//     static Record Answer(Core&, Record);                       // as clients see it
+//     static bool Matches(Core&, const Filter&, const Record&);  // on the answer
+//     static const std::map<std::string, SortField<Record>>& SortKeys();
+//   };
+template <class Table>
+class EmployeeRecordServant : public RecordServant {
+ public:
+  using R = typename Table::Record;
+  using Seq = typename Table::Seq;
+  using Store = RecordStore<R>;
+
+ protected:
+  explicit EmployeeRecordServant(Core& core)
+      : RecordServant(core), store_(core.Store<R>(Table::kStore)) {}
+
+  Seq* ActiveHistory(AccessToken_ptr token, const char* operation, const char* oidEmployee) {
+    Enter(token, operation, {Arg(oidEmployee)});
+    return Answers(store_.ActiveHistory(oidEmployee));
+  }
+  Seq* AllHistory(AccessToken_ptr token, const char* operation, const char* oidEmployee) {
+    Enter(token, operation, {Arg(oidEmployee)});
+    return Answers(store_.AllHistory(oidEmployee));
+  }
+  Seq* EffectiveHistory(AccessToken_ptr token, const char* operation, const char* oidEmployee,
+                        const char* effective) {
+    Enter(token, operation, {Arg(oidEmployee), Arg(effective)},
+          DateArg{"EffectiveTimePoint", effective});
+    return Answers(store_.EffectiveHistory(oidEmployee, effective));
+  }
+  // The histories of the employee and of the employees linked to it by
+  // copies (LinkedEmployees), in that order.
+  Seq* LinkedActiveHistory(AccessToken_ptr token, const char* operation, const char* oidEmployee) {
+    Enter(token, operation, {Arg(oidEmployee)});
+    return Linked(oidEmployee, &Store::ActiveHistory);
+  }
+  Seq* LinkedAllHistory(AccessToken_ptr token, const char* operation, const char* oidEmployee) {
+    Enter(token, operation, {Arg(oidEmployee)});
+    return Linked(oidEmployee, &Store::AllHistory);
+  }
+  // getObjectFromObjectId: the record in force at `effective` as known at
+  // `valid`.
+  R* At(AccessToken_ptr token, const char* oidEmployee, const char* effective, const char* valid) {
+    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
+    return new R(Table::Answer(core_, store_.GetAt(oidEmployee, effective, valid)));
+  }
+
+  // Every answered record that `keep` lets through and any of the filters
+  // selects (no filter: every one), sorted by the keys (none: store order).
+  std::vector<R> Select(const typename Table::FilterSeq& filters,
+                        const com::ostrel::serverbase::query::SortierungStruct& sort,
+                        const std::function<bool(const R&)>& keep) {
+    const typename Store::Ordering order = MakeOrdering<R>(sort, Table::SortKeys());
+    std::vector<R> out;
+    for (const R& stored : store_.List({})) {
+      const R r = Table::Answer(core_, stored);
+      if (!keep(r)) continue;
+      bool selected = filters.length() == 0;
+      for (CORBA::ULong i = 0; i < filters.length() && !selected; ++i) {
+        selected = Table::Matches(core_, filters[i], r);
+      }
+      if (selected) out.push_back(r);
+    }
+    if (order) std::stable_sort(out.begin(), out.end(), order);
+    return out;
+  }
+
+  Seq* Answers(const std::vector<R>& items) {
+    auto* seq = new Seq;
+    seq->length(static_cast<CORBA::ULong>(items.size()));
+    for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Table::Answer(core_, items[i]);
+    return seq;
+  }
+
+  Store& store_;
+
+ private:
+  Seq* Linked(const std::string& oidEmployee,
+              std::vector<R> (Store::*history)(const std::string&) const) {
+    std::vector<R> out = (store_.*history)(oidEmployee);
+    for (const std::string& oid : LinkedEmployees(core_, oidEmployee)) {
+      if (oid == oidEmployee || !store_.Has(oid)) continue;
+      for (R& r : (store_.*history)(oid)) out.push_back(std::move(r));
+    }
+    return Answers(out);
+  }
+};
 
 // --- entryreason_servant.cc -------------------------------------------------
 

@@ -61,6 +61,7 @@
 
 #include "core.h"
 #include "dates.h"
+#include "employee_kind.h"
 #include "employees.h"
 #include "record_servant.h"
 #include "registry.h"
@@ -78,8 +79,6 @@ namespace basictypes = com::ostrel::framework::basictypes;
 namespace reports = com::ostrel::personnel::domain::reports;
 namespace vp = com::ostrel::personnel::domain::employee::valueposition;
 using com::ostrel::serverbase::query::SortierungStruct;
-
-constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.EmployeeServantImpl";
 
 // --- state ----------------------------------------------------------------
 
@@ -321,25 +320,6 @@ void CheckFilters(const ee::EmployeeFilterSeq& filters) {
     if (pnr.find_first_not_of("0123456789") != std::string::npos) {
       store_detail::Domain("personnel number '" + pnr + "' is not a number");
     }
-    store_detail::CheckDate(f.journalizedUntil.in());
-    store_detail::CheckDate(f.fixedDateOfWithDrawal.in());
-  }
-}
-
-// Whether the list display shows the employee: active ones, withdrawn ones
-// or all, withdrawn meaning before `fixed` (today when not set).
-bool Listed(const ee::EmployeeShortStruct& sv, bt::ListDisplayOfEmployeeEnum display,
-            const std::string& fixed) {
-  const std::string reference = dates::IsUnset(fixed) ? dates::Today() : fixed;
-  const std::string withdrawal = sv.dateOfWithDrawal.in();
-  const bool withdrawn = !dates::IsUnset(withdrawal) && withdrawal < reference;
-  switch (display) {
-    case bt::LIST_ACTIVE_EMPLOYEES:
-      return !withdrawn;
-    case bt::LIST_WITHDRAWN_EMPLOYEES:
-      return withdrawn;
-    default:
-      return true;
   }
 }
 
@@ -358,7 +338,8 @@ bool Matches(const ee::EmployeeFilterStruct& f, const Employee& e, bool deselect
     return false;
   }
   if (f.deselected._d() && f.deselected.deselected() != deselected) return false;
-  return Listed(sv, f.listDisplayOfEmployeeEnum, f.fixedDateOfWithDrawal.in());
+  return Listed(sv.dateOfWithDrawal.in(), f.listDisplayOfEmployeeEnum,
+                f.fixedDateOfWithDrawal.in());
 }
 
 bool MatchesAny(const ee::EmployeeFilterSeq& filters, const Employee& e, bool deselected) {
@@ -616,7 +597,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
       args.push_back(Widen(std::string(employees[i].ee.eeShort.objectStruct.objectid.in()) + ":" +
                            employees[i].nextJournalizing.in()));
     }
-    const StreamCall call = EnterStream(token, "setJournalize", std::move(args));
+    const StreamCall call = EnterStream(token, "setJournalize", std::move(args), employees);
     NeedCallback(callback);
     Journal journal(call.user);
     {
@@ -625,7 +606,6 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
       std::vector<Employee*> targets;
       for (CORBA::ULong i = 0; i < employees.length(); ++i) {
         targets.push_back(&Known(t, employees[i].ee.eeShort.objectStruct.objectid.in()));
-        store_detail::CheckDate(employees[i].nextJournalizing.in());
       }
       for (CORBA::ULong i = 0; i < employees.length(); ++i) {
         const std::string sent = employees[i].nextJournalizing.in();
@@ -641,7 +621,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
                                         const SortierungStruct& sort) override {
     CallArgs args = FilterArgs(filter);
     args.push_back(Arg(sort));
-    Enter(token, "getEmployees", std::move(args));
+    Enter(token, "getEmployees", std::move(args), filter);
     return Sorted<ee::EmployeeExtendedSeq>(Select(filter), ExtendedOrdering(sort));
   }
 
@@ -658,7 +638,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
                                                             const SortierungStruct& sort) override {
     CallArgs args = FilterArgs(filter);
     args.push_back(Arg(sort));
-    Enter(token, "getEmployeesAfterCalculate", std::move(args));
+    Enter(token, "getEmployeesAfterCalculate", std::move(args), filter);
     CheckFilters(filter);
     using S = ee::EmployeeAfterCalculateStruct;
     const auto less = Ordering<S>(
@@ -682,7 +662,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     for (CORBA::ULong i = 0; i < employees.length(); ++i) {
       args.push_back(IdArg(employees[i].objectStruct));
     }
-    const std::wstring user = Enter(token, "restoreInValuation", std::move(args));
+    const std::wstring user = Enter(token, "restoreInValuation", std::move(args), employees);
     Table& t = table();
     std::lock_guard<std::mutex> lock(t.mu);
     std::vector<Employee*> targets;
@@ -706,13 +686,10 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
       args.push_back(Widen(std::string(employees[i].oidEmployee.in()) + ":" +
                            employees[i].calculateValidFrom.in()));
     }
-    const std::wstring user = Enter(token, "calculate", std::move(args));
+    const std::wstring user = Enter(token, "calculate", std::move(args), employees);
     Table& t = table();
     std::lock_guard<std::mutex> lock(t.mu);
-    for (CORBA::ULong i = 0; i < employees.length(); ++i) {
-      Known(t, employees[i].oidEmployee.in());
-      store_detail::CheckDate(employees[i].calculateValidFrom.in());
-    }
+    for (CORBA::ULong i = 0; i < employees.length(); ++i) Known(t, employees[i].oidEmployee.in());
     for (CORBA::ULong i = 0; i < employees.length(); ++i) {
       Calculate(t, Known(t, employees[i].oidEmployee.in()), employees[i].calculateValidFrom.in(),
                 user);
@@ -727,13 +704,12 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
                            employees[i].calculateValidFrom.in() + ":" +
                            employees[i].oidEmployeeCalculate.in()));
     }
-    const std::wstring user = Enter(token, "calculateExtend", std::move(args));
+    const std::wstring user = Enter(token, "calculateExtend", std::move(args), employees);
     Table& t = table();
     std::lock_guard<std::mutex> lock(t.mu);
     for (CORBA::ULong i = 0; i < employees.length(); ++i) {
       Known(t, employees[i].oidEmployee.in());
       if (*employees[i].oidEmployeeCalculate.in()) Known(t, employees[i].oidEmployeeCalculate.in());
-      store_detail::CheckDate(employees[i].calculateValidFrom.in());
     }
     for (CORBA::ULong i = 0; i < employees.length(); ++i) {
       const std::string oid = employees[i].oidEmployee.in();
@@ -749,7 +725,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
       const SortierungStruct& sort) override {
     CallArgs args = FilterArgs(filter);
     args.push_back(Arg(sort));
-    Enter(token, "getEmployeesWaitForCalculate", std::move(args));
+    Enter(token, "getEmployeesWaitForCalculate", std::move(args), filter);
     CheckFilters(filter);
     using S = ee::EmployeeWaitForCalculateStruct;
     // The add-on view has no short view: compare its own members.
@@ -794,12 +770,11 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
                                             const char* dateEffectiveFrom,
                                             const char* dateValidFrom) override {
     Enter(token, "getGrossInformation",
-          {Arg(oidEmployee), Arg(dateEffectiveFrom), Arg(dateValidFrom)});
+          {Arg(oidEmployee), Arg(dateEffectiveFrom), Arg(dateValidFrom)},
+          DateArg{"dateEffectiveFrom", dateEffectiveFrom}, DateArg{"dateValidFrom", dateValidFrom});
     KnownEmployee(core_, oidEmployee);
     const std::string effective = dateEffectiveFrom;
     const std::string valid = dateValidFrom;
-    store_detail::CheckDate(effective);
-    store_detail::CheckDate(valid);
     // The gross wage types run up to the total gross, 3000.
     std::vector<vp::ValuePositionStruct> out;
     for (const vp::ValuePositionStruct& p : ValuePositionsOf(core_, oidEmployee)) {
@@ -877,9 +852,9 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     CallArgs args = {Arg(effectiveTimePoint), Arg(validTimePoint)};
     for (std::wstring& a : FilterArgs(filter)) args.push_back(std::move(a));
     args.push_back(Arg(sort));
-    Enter(token, "getEmployeesForReport", std::move(args));
-    store_detail::CheckDate(effectiveTimePoint);
-    store_detail::CheckDate(validTimePoint);
+    Enter(token, "getEmployeesForReport", std::move(args),
+          DateArg{"effectiveTimePoint", effectiveTimePoint},
+          DateArg{"validTimePoint", validTimePoint}, filter);
     return Sorted<ee::EmployeeExtendedSeq>(Select(filter), ExtendedOrdering(sort));
   }
 
@@ -890,7 +865,8 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     for (CORBA::ULong i = 0; i < employees.length(); ++i) {
       args.push_back(IdArg(employees[i].objectStruct));
     }
-    const std::wstring user = Enter(token, "deselectionOfRetroactiveCalculation", std::move(args));
+    const std::wstring user =
+        Enter(token, "deselectionOfRetroactiveCalculation", std::move(args), employees);
     NeedCompany(oidPCompany);
     const std::string company = oidPCompany;
     Table& t = table();
@@ -929,13 +905,14 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     Enter(token, "getEmployeesFromReportFirst",
           {Arg(filter.oidPCompany.in()), Arg(filter.fromPersonnelNumber),
            Arg(filter.untilPersonnelNumber),
-           Arg(static_cast<CORBA::Long>(filter.listDisplayOfEmployeeEnum))});
+           Arg(static_cast<CORBA::Long>(filter.listDisplayOfEmployeeEnum))},
+          filter);
     std::vector<ee::EmployeeShortStruct> out;
     for (const ee::EmployeeShortStruct& sv : EmployeesOf(core_, filter.oidPCompany.in())) {
       const long pnr = sv.personnelNumber;
       if (filter.fromPersonnelNumber != 0 && pnr < filter.fromPersonnelNumber) continue;
       if (filter.untilPersonnelNumber != 0 && pnr > filter.untilPersonnelNumber) continue;
-      if (Listed(sv, filter.listDisplayOfEmployeeEnum, "")) out.push_back(sv);
+      if (Listed(sv.dateOfWithDrawal.in(), filter.listDisplayOfEmployeeEnum, "")) out.push_back(sv);
     }
     return new ee::EmployeeShortSeq(ToSeq<ee::EmployeeShortSeq>(out));
   }
@@ -947,7 +924,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
       args.push_back(Widen(std::string(filters[i].oidEmployee.in()) + ":" +
                            std::to_string(filters[i].personnelNumber)));
     }
-    Enter(token, "getEmployeesFromReportSecond", std::move(args));
+    Enter(token, "getEmployeesFromReportSecond", std::move(args), filters);
     std::vector<ee::EmployeeShortStruct> out;
     std::set<std::string> seen;
     auto add = [&](const ee::EmployeeShortStruct& sv) {
@@ -990,7 +967,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
                       ee::EmployeeExtendedStructCallback_ptr callback) override {
     CallArgs args = FilterArgs(filter);
     args.push_back(Arg(sort));
-    const StreamCall call = EnterStream(token, "getEmployeesCB", std::move(args));
+    const StreamCall call = EnterStream(token, "getEmployeesCB", std::move(args), filter);
     NeedCallback(callback);
     std::unique_ptr<ee::EmployeeExtendedSeq> seq(
         Sorted<ee::EmployeeExtendedSeq>(Select(filter), ExtendedOrdering(sort)));
@@ -999,7 +976,7 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
 
   ee::DifferentDatesSeq* getDifferentJournalizeDates(AccessToken_ptr token,
                                                      const ee::EmployeeFilterSeq& filter) override {
-    Enter(token, "getDifferentJournalizeDates", FilterArgs(filter));
+    Enter(token, "getDifferentJournalizeDates", FilterArgs(filter), filter);
     std::set<std::string> dates_seen;
     for (const ee::EmployeeExtendedStruct& e : Select(filter)) {
       const std::string d = e.ee.eeShort.journalizedUntil.in();
@@ -1014,7 +991,8 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
 
   void setJournalizeWithFilter(AccessToken_ptr token, const ee::EmployeeFilterSeq& filter,
                                basictypes::ReportFileStructCallback_ptr callback) override {
-    const StreamCall call = EnterStream(token, "setJournalizeWithFilter", FilterArgs(filter));
+    const StreamCall call =
+        EnterStream(token, "setJournalizeWithFilter", FilterArgs(filter), filter);
     NeedCallback(callback);
     CheckFilters(filter);
     Journal journal(call.user);
@@ -1052,9 +1030,23 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
   }
 };
 
-RegisterServant<EmployeeServantImpl> registration(kName);
+RegisterServant<EmployeeServantImpl> registration(EmployeeService::kName);
 
 }  // namespace
+
+bool Listed(const char* withdrawal, bt::ListDisplayOfEmployeeEnum display,
+            const std::string& fixed) {
+  const std::string reference = dates::IsUnset(fixed) ? dates::Today() : fixed;
+  const bool withdrawn = !dates::IsUnset(withdrawal) && std::string(withdrawal) < reference;
+  switch (display) {
+    case bt::LIST_ACTIVE_EMPLOYEES:
+      return !withdrawn;
+    case bt::LIST_WITHDRAWN_EMPLOYEES:
+      return withdrawn;
+    default:
+      return true;
+  }
+}
 
 std::optional<ee::EmployeeShortStruct> FindEmployee(Core& core, const std::string& oidEmployee) {
   Table& t = TableOf(core);

@@ -61,6 +61,13 @@ com::ostrel::personnel::domain::employee::EmployeeShortStruct UpdateEmployee(
     const std::function<void(com::ostrel::personnel::domain::employee::EmployeeShortStruct&)>&
         change);
 
+// Whether a list display shows an employee who withdrew on `withdrawal`
+// (unset: not withdrawn): active ones, withdrawn ones or all, withdrawn
+// meaning before `fixed` (today when that is not set).
+bool Listed(const char* withdrawal,
+            com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum display,
+            const std::string& fixed);
+
 // Removes an employee and what this servant keeps of it (calculation
 // results, queue entries); the records of other kinds are the caller's.
 void RemoveEmployee(Core& core, const std::string& oidEmployee);

@@ -78,10 +78,7 @@ namespace bt = com::ostrel::personnel::framework::basictypes;
 using com::ostrel::serverbase::query::SortierungStruct;
 using Store = RecordStore<em::EEEmploymentStruct>;
 
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.employment.EmploymentServantImpl";
-
-Store& EmploymentStore(Core& core) { return core.Store<em::EEEmploymentStruct>("EM"); }
+Store& EmploymentStore(Core& core);
 
 std::string OidOf(const em::EEEmploymentStruct& r) { return r.root.objectStruct.objectid.in(); }
 std::string PeriodOf(const em::EEEmploymentStruct& r) {
@@ -95,37 +92,21 @@ std::string DayAfter(const std::string& date) { return dates::FromDays(*dates::T
 
 // --- checks and findings --------------------------------------------------
 
+// The Dbt attributes of a received record, empty when it has none: the wire
+// check does not look into the union.
+const em::DbtStruct& DbtOf(const em::EEEmploymentStruct& r) {
+  static const em::DbtStruct kNone{};
+  return r.employment.dbt._d() ? r.employment.dbt.dbt() : kNone;
+}
+
 void Check(const em::EEEmploymentStruct& r) {
   const em::EmploymentStruct& e = r.employment;
-  const bt::TimePeriodStruct& tp = e.timePeriod;
-  for (const char* d : {tp.effectiveFrom.in(),     tp.effectiveUntil.in(),
-                        tp.internalValidFrom.in(), tp.validUntil.in(),
-                        e.dateOfEntry.in(),        e.dateOfWithDrawal.in(),
-                        e.dateOfEntrySI.in(),      e.dateOfWithDrawalSI.in(),
-                        e.contractStart.in(),      e.probationStart.in(),
-                        e.probationEnd.in(),       e.allowableEntryDate.in(),
-                        e.entryDateBranche.in(),   e.employmentLtdBy.in(),
-                        e.workPermitLtdBy.in(),    e.residPermitLtdBy.in(),
-                        e.passportValidTo.in(),    e.dateDsmRgn.in(),
-                        e.dsmRgnBy.in(),           e.presumableDateofdelivery.in(),
-                        e.allowanceLtdBy.in()}) {
-    store_detail::CheckDate(d);
-  }
   const std::string entry = e.dateOfEntry.in();
   const std::string withdrawal = e.dateOfWithDrawal.in();
   if (!dates::IsUnset(entry) && !dates::IsUnset(withdrawal) && withdrawal < entry) {
     store_detail::Domain("the withdrawal (" + withdrawal + ") lies before the entry (" + entry +
                          ")");
   }
-  auto numbers = [](const auto& parts) {
-    for (CORBA::ULong i = 0; i < parts.length(); ++i) {
-      const std::string p = parts[i].percentage.in();
-      if (!p.empty() && !IsDecimal(p))
-        store_detail::Domain("percentage '" + p + "' is not a number");
-    }
-  };
-  numbers(e.partCostCenters);
-  numbers(e.partCostUnits);
 }
 
 template <class Parts>
@@ -190,13 +171,6 @@ em::EEEmploymentStruct Answer(Core& core, em::EEEmploymentStruct r) {
   if (std::optional<ee::EmployeeShortStruct> sv = FindEmployee(core, OidOf(r))) r.root = *sv;
   r.errors = Findings(r.employment);
   return r;
-}
-
-em::EEEmploymentSeq* AnswerSeq(Core& core, const std::vector<em::EEEmploymentStruct>& items) {
-  auto* seq = new em::EEEmploymentSeq;
-  seq->length(static_cast<CORBA::ULong>(items.size()));
-  for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Answer(core, items[i]);
-  return seq;
 }
 
 // The record as the store keeps it: split shares identified, no findings.
@@ -272,27 +246,6 @@ em::EEEmploymentStruct Withdraw(Core& core, const std::wstring& user,
 
 // --- filters --------------------------------------------------------------
 
-bool Listed(const em::EmploymentStruct& e, bt::ListDisplayOfEmployeeEnum display,
-            const std::string& fixed) {
-  const std::string reference = dates::IsUnset(fixed) ? dates::Today() : fixed;
-  const std::string withdrawal = e.dateOfWithDrawal.in();
-  const bool withdrawn = !dates::IsUnset(withdrawal) && withdrawal < reference;
-  switch (display) {
-    case bt::LIST_ACTIVE_EMPLOYEES:
-      return !withdrawn;
-    case bt::LIST_WITHDRAWN_EMPLOYEES:
-      return withdrawn;
-    default:
-      return true;
-  }
-}
-
-void CheckFilters(const em::EEEmploymentFilterSeq& filters) {
-  for (CORBA::ULong i = 0; i < filters.length(); ++i) {
-    store_detail::CheckDate(filters[i].fixedDateOfWithDrawal.in());
-  }
-}
-
 bool Matches(Core& core, const em::EEEmploymentFilterStruct& f, const em::EEEmploymentStruct& r) {
   const em::EmploymentStruct& e = r.employment;
   const ee::EmployeeShortStruct& sv = r.root;
@@ -322,7 +275,7 @@ bool Matches(Core& core, const em::EEEmploymentFilterStruct& f, const em::EEEmpl
     std::optional<ms::EEMasterStruct> m = FindMasterRecord(core, OidOf(r));
     if (!m || std::string(m->history.memo.in()).find(memo) == std::string::npos) return false;
   }
-  return Listed(e, f.listDisplayOfEmployeeEnum, f.fixedDateOfWithDrawal.in());
+  return Listed(e.dateOfWithDrawal.in(), f.listDisplayOfEmployeeEnum, f.fixedDateOfWithDrawal.in());
 }
 
 // A filter in the call log: the criteria that are set, the list display
@@ -366,30 +319,30 @@ CallArgs WriteArgs(const em::EEEmploymentStruct& r, bool removeNew) {
   return {RecordArg(r), Arg(r.employment.timePeriod.internalValidFrom.in()), Arg(removeNew)};
 }
 
-Store::Ordering Ordering(const SortierungStruct& sort) {
-  using R = em::EEEmploymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.personnelNumber, b.root.personnelNumber);
-       }},
-      {"surname", [](const R& a,
-                     const R& b) { return CompareWide(a.root.surname.in(), b.root.surname.in()); }},
-      {"dateOfEntry",
-       [](const R& a, const R& b) {
-         return CompareText(a.employment.dateOfEntry.in(), b.employment.dateOfEntry.in());
-       }},
-      {"oidCostCenter",
-       [](const R& a, const R& b) {
-         return CompareText(a.employment.oidCostCenter.in(), b.employment.oidCostCenter.in());
-       }},
-      {"oidPCompany",
-       [](const R& a, const R& b) {
-         return CompareText(a.root.oidPCompany.in(), b.root.oidPCompany.in());
-       }},
-  };
-  return MakeOrdering<R>(sort, kFields);
-}
+// The record kind's table for the shared per-employee servant.
+struct EmploymentTable {
+  using Record = em::EEEmploymentStruct;
+  using Seq = em::EEEmploymentSeq;
+  using FilterSeq = em::EEEmploymentFilterSeq;
+  static constexpr char kStore[] = "EM";
+  static Record Answer(Core& core, Record r) { return server::Answer(core, std::move(r)); }
+  static bool Matches(Core& core, const em::EEEmploymentFilterStruct& f, const Record& r) {
+    return server::Matches(core, f, r);
+  }
+  static const std::map<std::string, SortField<Record>>& SortKeys() {
+    using R = Record;
+    using E = em::EmploymentStruct;
+    using S = ee::EmployeeShortStruct;
+    static const std::map<std::string, SortField<R>> kKeys = {
+        {"personnelNumber", SortKey<&R::root, &S::personnelNumber>()},
+        {"surname", SortKey<&R::root, &S::surname>()},
+        {"dateOfEntry", SortKey<&R::employment, &E::dateOfEntry>()},
+        {"oidCostCenter", SortKey<&R::employment, &E::oidCostCenter>()},
+        {"oidPCompany", SortKey<&R::root, &S::oidPCompany>()},
+    };
+    return kKeys;
+  }
+};
 
 // --- seed -----------------------------------------------------------------
 
@@ -457,15 +410,15 @@ RegisterSeeder seeder(kEmployeeRecordsSeedOrder, Seed);
 
 class EmploymentServantImpl
     : public POA_com::ostrel::personnel::domain::employee::employment::EmploymentServant,
-      public RecordServant {
+      public EmployeeRecordServant<EmploymentTable> {
  public:
-  explicit EmploymentServantImpl(Core& core) : RecordServant(core), store_(EmploymentStore(core)) {}
+  explicit EmploymentServantImpl(Core& core) : EmployeeRecordServant(core) {}
 
   em::EEEmploymentStruct* createEmployment(AccessToken_ptr token,
                                            const em::EEEmploymentStruct& r) override {
     const std::wstring user =
         Enter(token, "createEmployment",
-              {RecordArg(r), Arg(r.employment.timePeriod.internalValidFrom.in())});
+              {RecordArg(r), Arg(r.employment.timePeriod.internalValidFrom.in())}, r, DbtOf(r));
     return Out(CreateEmploymentRecord(core_, user, r));
   }
 
@@ -474,7 +427,7 @@ class EmploymentServantImpl
                                         CORBA::Boolean removeNew) override {
     CallArgs args = WriteArgs(r, removeNew);
     args.insert(args.end() - 1, Arg(personnelnumberNew));
-    const std::wstring user = Enter(token, "addEmployment", std::move(args));
+    const std::wstring user = Enter(token, "addEmployment", std::move(args), r, DbtOf(r));
     return Out(Write(user, r, personnelnumberNew, [&](const em::EEEmploymentStruct& s) {
       return store_.Add(user, s, removeNew);
     }));
@@ -485,7 +438,7 @@ class EmploymentServantImpl
                                         CORBA::Boolean removeNew) override {
     CallArgs args = WriteArgs(r, removeNew);
     args.insert(args.end() - 1, Arg(personnelnumberNew));
-    const std::wstring user = Enter(token, "setEmployment", std::move(args));
+    const std::wstring user = Enter(token, "setEmployment", std::move(args), r, DbtOf(r));
     return Out(Write(user, r, personnelnumberNew, [&](const em::EEEmploymentStruct& s) {
       return store_.Set(user, s, removeNew);
     }));
@@ -494,38 +447,36 @@ class EmploymentServantImpl
   em::EEEmploymentSeq* getActiveEmployment(AccessToken_ptr token,
                                            const em::EEEmploymentFilterSeq& filter,
                                            const SortierungStruct& sort) override {
-    Enter(token, "getActiveEmployment", ListArgs(filter, sort));
-    return new em::EEEmploymentSeq(ToSeq<em::EEEmploymentSeq>(Select(filter, sort, false)));
+    Enter(token, "getActiveEmployment", ListArgs(filter, sort), filter);
+    return new em::EEEmploymentSeq(ToSeq<em::EEEmploymentSeq>(SelectSome(filter, sort, false)));
   }
 
   void getActiveEmploymentCB(AccessToken_ptr token, const em::EEEmploymentFilterSeq& filter,
                              const SortierungStruct& sort,
                              em::EEEmploymentStructCallback_ptr callback) override {
-    const StreamCall call = EnterStream(token, "getActiveEmploymentCB", ListArgs(filter, sort));
+    const StreamCall call =
+        EnterStream(token, "getActiveEmploymentCB", ListArgs(filter, sort), filter);
     StreamSelection(filter, sort, false, callback, call);
   }
 
-  em::EEEmploymentSeq* getActiveEffectiveEmploymentHistory(AccessToken_ptr token,
-                                                           const char* oidEmployee) override {
-    Enter(token, "getActiveEffectiveEmploymentHistory", {Arg(oidEmployee)});
-    return AnswerSeq(core_, store_.ActiveHistory(oidEmployee));
+  em::EEEmploymentSeq* getActiveEffectiveEmploymentHistory(AccessToken_ptr t,
+                                                           const char* oid) override {
+    return ActiveHistory(t, "getActiveEffectiveEmploymentHistory", oid);
   }
 
-  em::EEEmploymentSeq* getAllEmploymentHistory(AccessToken_ptr token,
-                                               const char* oidEmployee) override {
-    Enter(token, "getAllEmploymentHistory", {Arg(oidEmployee)});
-    return AnswerSeq(core_, store_.AllHistory(oidEmployee));
+  em::EEEmploymentSeq* getAllEmploymentHistory(AccessToken_ptr t, const char* oid) override {
+    return AllHistory(t, "getAllEmploymentHistory", oid);
   }
 
-  em::EEEmploymentSeq* getEffectiveEmploymentHistory(AccessToken_ptr token, const char* oidEmployee,
+  em::EEEmploymentSeq* getEffectiveEmploymentHistory(AccessToken_ptr t, const char* oid,
                                                      const char* effective) override {
-    Enter(token, "getEffectiveEmploymentHistory", {Arg(oidEmployee), Arg(effective)});
-    return AnswerSeq(core_, store_.EffectiveHistory(oidEmployee, effective));
+    return EffectiveHistory(t, "getEffectiveEmploymentHistory", oid, effective);
   }
 
   em::EEEmploymentStruct* correctionOfEntry(AccessToken_ptr token, const em::EEEmploymentStruct& r,
                                             CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "correctionOfEntry", WriteArgs(r, removeNew));
+    const std::wstring user =
+        Enter(token, "correctionOfEntry", WriteArgs(r, removeNew), r, DbtOf(r));
     Check(r);
     const std::string oid = OidOf(r);
     const std::string entry = r.employment.dateOfEntry.in();
@@ -550,14 +501,15 @@ class EmploymentServantImpl
 
   em::EEEmploymentStruct* withDrawal(AccessToken_ptr token, const em::EEEmploymentStruct& r,
                                      CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "withDrawal", WriteArgs(r, removeNew));
+    const std::wstring user = Enter(token, "withDrawal", WriteArgs(r, removeNew), r, DbtOf(r));
     return Out(Withdraw(core_, user, r, removeNew));
   }
 
   em::EEEmploymentStruct* cancellationOfWithDrawal(AccessToken_ptr token,
                                                    const em::EEEmploymentStruct& r,
                                                    CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "cancellationOfWithDrawal", WriteArgs(r, removeNew));
+    const std::wstring user =
+        Enter(token, "cancellationOfWithDrawal", WriteArgs(r, removeNew), r, DbtOf(r));
     const std::string oid = OidOf(r);
     const em::EEEmploymentStruct latest = store_.Get(oid, "");
     if (!Withdrawn(latest)) store_detail::Domain("employee '" + oid + "' is not withdrawn");
@@ -573,7 +525,7 @@ class EmploymentServantImpl
 
   em::EEEmploymentStruct* reEntry(AccessToken_ptr token, const em::EEEmploymentStruct& r,
                                   CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "reEntry", WriteArgs(r, removeNew));
+    const std::wstring user = Enter(token, "reEntry", WriteArgs(r, removeNew), r, DbtOf(r));
     em::EEEmploymentStruct in = r;
     ClearWithdrawal(in.employment);
     Check(in);
@@ -599,7 +551,8 @@ class EmploymentServantImpl
   em::EEEmploymentStruct* cancellationOfReEntry(AccessToken_ptr token,
                                                 const em::EEEmploymentStruct& r,
                                                 CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "cancellationOfReEntry", WriteArgs(r, removeNew));
+    const std::wstring user =
+        Enter(token, "cancellationOfReEntry", WriteArgs(r, removeNew), r, DbtOf(r));
     const std::string oid = OidOf(r);
     std::vector<em::EEEmploymentStruct> periods = store_.ActiveHistory(oid);
     const std::string reentry = periods.back().employment.dateOfEntry.in();
@@ -625,14 +578,15 @@ class EmploymentServantImpl
                                        const SortierungStruct& sort,
                                        em::EEEmploymentStructCallback_ptr callback) override {
     const StreamCall call =
-        EnterStream(token, "getActiveEmploymentWithDrawalCB", ListArgs(filter, sort));
+        EnterStream(token, "getActiveEmploymentWithDrawalCB", ListArgs(filter, sort), filter);
     StreamSelection(filter, sort, true, callback, call);
   }
 
   em::EEEmploymentStruct* getMigrationEmployee(AccessToken_ptr token,
                                                const em::EEEmploymentStruct& created) override {
     Enter(token, "getMigrationEmployee",
-          {RecordArg(created), Arg(created.employment.personnelnumberOld.in())});
+          {RecordArg(created), Arg(created.employment.personnelnumberOld.in())}, created,
+          DbtOf(created));
     const std::string old = created.employment.personnelnumberOld.in();
     const size_t slash = old.find('/');
     if (slash == std::string::npos || slash == 0 || slash + 1 == old.size()) {
@@ -652,23 +606,18 @@ class EmploymentServantImpl
     return Out(r);
   }
 
-  em::EEEmploymentStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oidEmployee,
+  em::EEEmploymentStruct* getObjectFromObjectId(AccessToken_ptr t, const char* oid,
                                                 const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)});
-    return Out(store_.GetAt(oidEmployee, effective, valid));
+    return At(t, oid, effective, valid);
   }
 
-  em::EEEmploymentSeq* getLinkedActiveEffectiveEmploymentHistory(AccessToken_ptr token,
-                                                                 const char* oidEmployee) override {
-    Enter(token, "getLinkedActiveEffectiveEmploymentHistory", {Arg(oidEmployee)});
-    return Linked(oidEmployee,
-                  [this](const std::string& oid) { return store_.ActiveHistory(oid); });
+  em::EEEmploymentSeq* getLinkedActiveEffectiveEmploymentHistory(AccessToken_ptr t,
+                                                                 const char* oid) override {
+    return LinkedActiveHistory(t, "getLinkedActiveEffectiveEmploymentHistory", oid);
   }
 
-  em::EEEmploymentSeq* getLinkedAllEmploymentHistory(AccessToken_ptr token,
-                                                     const char* oidEmployee) override {
-    Enter(token, "getLinkedAllEmploymentHistory", {Arg(oidEmployee)});
-    return Linked(oidEmployee, [this](const std::string& oid) { return store_.AllHistory(oid); });
+  em::EEEmploymentSeq* getLinkedAllEmploymentHistory(AccessToken_ptr t, const char* oid) override {
+    return LinkedAllHistory(t, "getLinkedAllEmploymentHistory", oid);
   }
 
  private:
@@ -698,46 +647,30 @@ class EmploymentServantImpl
     return stored;
   }
 
-  std::vector<em::EEEmploymentStruct> Select(const em::EEEmploymentFilterSeq& filter,
-                                             const SortierungStruct& sort, bool withdrawn_only) {
-    CheckFilters(filter);
-    const Store::Ordering order = Ordering(sort);
-    std::vector<em::EEEmploymentStruct> out;
-    for (const em::EEEmploymentStruct& r : store_.List({})) {
-      if (withdrawn_only && !Withdrawn(r)) continue;
-      const em::EEEmploymentStruct a = Answer(core_, r);
-      bool selected = filter.length() == 0;
-      for (CORBA::ULong i = 0; i < filter.length() && !selected; ++i) {
-        selected = Matches(core_, filter[i], a);
-      }
-      if (selected) out.push_back(a);
-    }
-    if (order) std::stable_sort(out.begin(), out.end(), order);
-    return out;
-  }
-
   void StreamSelection(const em::EEEmploymentFilterSeq& filter, const SortierungStruct& sort,
                        bool withdrawn_only, em::EEEmploymentStructCallback_ptr callback,
                        const StreamCall& call) {
     if (CORBA::is_nil(callback)) store_detail::ApplicationLayer("no callback given");
     Stream<em::EEEmploymentStructCallback>(
-        callback, ToSeq<em::EEEmploymentSeq>(Select(filter, sort, withdrawn_only)), call);
+        callback, ToSeq<em::EEEmploymentSeq>(SelectSome(filter, sort, withdrawn_only)), call);
   }
 
-  template <class History>
-  em::EEEmploymentSeq* Linked(const std::string& oidEmployee, History history) {
-    std::vector<em::EEEmploymentStruct> out = history(oidEmployee);
-    for (const std::string& oid : LinkedEmployees(core_, oidEmployee)) {
-      if (oid == oidEmployee || !store_.Has(oid)) continue;
-      for (em::EEEmploymentStruct& r : history(oid)) out.push_back(std::move(r));
-    }
-    return AnswerSeq(core_, out);
+  // Every employment a filter selects (only those whose latest period has a
+  // withdrawal date when asked), as answered, sorted.
+  std::vector<em::EEEmploymentStruct> SelectSome(const em::EEEmploymentFilterSeq& filter,
+                                                 const SortierungStruct& sort,
+                                                 bool withdrawn_only) {
+    return Select(filter, sort, [withdrawn_only](const em::EEEmploymentStruct& r) {
+      return !withdrawn_only || Withdrawn(r);
+    });
   }
-
-  Store& store_;
 };
 
-RegisterServant<EmploymentServantImpl> registration(kName);
+RegisterServant<EmploymentServantImpl> registration(EmploymentService::kName);
+
+Store& EmploymentStore(Core& core) {
+  return core.Store<em::EEEmploymentStruct>(EmploymentTable::kStore);
+}
 
 }  // namespace
 
@@ -765,7 +698,6 @@ void WithdrawEmployee(Core& core, const std::wstring& user, const std::string& o
   if (!store.Has(oidEmployee)) {
     store_detail::Domain("employee '" + oidEmployee + "' has no employment");
   }
-  store_detail::CheckDate(date);
   if (dates::IsUnset(date)) store_detail::Domain("no date of withdrawal given");
   em::EEEmploymentStruct r = store.Get(oidEmployee, "");
   r.employment.dateOfWithDrawal = date.c_str();

@@ -20,8 +20,9 @@
 //     the day before the new entry (DomainException when it is withdrawn
 //     already). The two employees are linked from then on
 //     (LinkedEmployees).
-//   - The migration source (below) holds employees of two former companies,
-//     "ALT-A" and "ALT-B". getMigrationEmployees: every given value must
+//   - The migration source (below) holds employees of three former
+//     companies, "ALT-A", "ALT-B" and "ALT-C" (one whose first name begins
+//     outside the BMP). getMigrationEmployees: every given value must
 //     match (company key, personnel number and date of birth equal, names
 //     start with the text). getMigrationEmployee: the entry for the target
 //     company (ApplicationLayerException without one) with the source's
@@ -45,7 +46,7 @@
 #include "dates.h"
 #include "employee_records.h"
 #include "employees.h"
-#include "entry.hh"
+#include "entry_kind.h"
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
@@ -61,8 +62,6 @@ namespace em = com::ostrel::personnel::domain::employee::employment;
 namespace ee = com::ostrel::personnel::domain::employee;
 namespace bt = com::ostrel::personnel::framework::basictypes;
 
-constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.entry.EntryServantImpl";
-
 const MigrationSourceEmployee kMigrationSource[] = {
     {"ALT-A", "501", L"Hans", L"Becker", "1971-05-12", "Mühlenweg", "7", "28195", "Bremen",
      "2001-04-01", "CC-100"},
@@ -74,6 +73,9 @@ const MigrationSourceEmployee kMigrationSource[] = {
      "2012-06-15", "CC-300"},
     {"ALT-B", "501", L"Ingrid", L"Becker", "1964-08-08", "Westwall", "4", "44137", "Dortmund",
      "1999-03-01", "CC-310"},
+    // U+1D518 as the UTF-16 units the server keeps wide text in.
+    {"ALT-C", "12", L"\xD835\xDD18rsula", L"Brandt", "1993-07-21", "Am Wall", "3", "26122",
+     "Oldenburg", "2015-02-01", "CC-400"},
 };
 
 // --- links made by copies ---------------------------------------------------
@@ -238,7 +240,8 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
                                      CORBA::Boolean retroactivEntry,
                                      const char* journalizedUntil) override {
     const std::wstring user = Enter(token, "createEmployee",
-                                    {EntryArg(entry), Arg(retroactivEntry), Arg(journalizedUntil)});
+                                    {EntryArg(entry), Arg(retroactivEntry), Arg(journalizedUntil)},
+                                    entry, DateArg{"journalizedUntil", journalizedUntil});
     const std::string company = entry.oidPCompany.in();
     Check(entry, company, retroactivEntry, journalizedUntil);
     return new ms::EEMasterStruct(
@@ -253,7 +256,8 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
     const std::wstring user =
         Enter(token, "createEmployeeCopy",
               {EntryArg(entry), Arg(oidReferenceEmployee), Arg(retroactivEntry),
-               Arg(journalizedUntil), Arg(withdrawalReference)});
+               Arg(journalizedUntil), Arg(withdrawalReference)},
+              entry, DateArg{"journalizedUntil", journalizedUntil});
     const ee::EmployeeShortStruct reference = KnownEmployee(core_, oidReferenceEmployee);
     const std::string company =
         IsEmpty(entry.oidPCompany) ? reference.oidPCompany.in() : entry.oidPCompany.in();
@@ -297,10 +301,9 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
                                                   const CORBA::WChar* firstName,
                                                   const CORBA::WChar* lastName,
                                                   const char* dateOfBirth) override {
-    Enter(
-        token, "getMigrationEmployees",
-        {Arg(pCompanyKey), Arg(personnelNumber), Arg(firstName), Arg(lastName), Arg(dateOfBirth)});
-    store_detail::CheckDate(dateOfBirth);
+    Enter(token, "getMigrationEmployees",
+          {Arg(pCompanyKey), Arg(personnelNumber), Arg(firstName), Arg(lastName), Arg(dateOfBirth)},
+          DateArg{"dateOfBirth", dateOfBirth});
     auto equal_if_set = [](const char* wanted, const char* value) {
       return *wanted == '\0' || std::string(wanted) == value;
     };
@@ -394,13 +397,6 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
              const std::string& journalized) {
     if (company.empty()) store_detail::ApplicationLayer("no company given");
     if (IsEmpty(e.surname)) store_detail::Domain("surname is missing");
-    for (const char* d :
-         {e.dateOfBirth.in(), e.dateOfEntry.in(), e.dateOfEntrySI.in(), e.contractStart.in(),
-          e.probationStart.in(), e.probationEnd.in(), e.allowableEntryDate.in(),
-          e.entryDateBranche.in(), e.employmentLtdBy.in(), e.workPermitLtdBy.in(),
-          e.residPermitLtdBy.in(), e.passportValidTo.in(), journalized.c_str()}) {
-      store_detail::CheckDate(d);
-    }
     const std::string entry = e.dateOfEntry.in();
     if (dates::IsUnset(entry)) store_detail::Domain("date of entry is missing");
     if (retroactive && (dates::IsUnset(journalized) || entry > journalized)) {
@@ -455,7 +451,7 @@ class EntryServantImpl : public POA_com::ostrel::personnel::domain::employee::en
   }
 };
 
-RegisterServant<EntryServantImpl> registration(kName);
+RegisterServant<EntryServantImpl> registration(EntryService::kName);
 
 }  // namespace
 

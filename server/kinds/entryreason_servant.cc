@@ -25,7 +25,7 @@
 #include "core.h"
 #include "dates.h"
 #include "employee_records.h"
-#include "entryreason.hh"
+#include "entryreason_kind.h"
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
@@ -33,21 +33,6 @@
 #include "text.h"
 
 namespace ostrel {
-
-// The server's view of the record's parts; the client library declares the
-// same in employee/entry.h.
-template <>
-struct RecordLayout<com::ostrel::personnel::domain::designationtype::entryreason::EntryReasonStruct>
-    : MemberLayout<&com::ostrel::personnel::domain::designationtype::entryreason::
-                       EntryReasonStruct::entryReasonRoot,
-                   &com::ostrel::personnel::domain::designationtype::entryreason::
-                       EntryReasonStruct::entryReasonTP> {
-  template <class S>
-  static char const* EmployeeOid(S const&) {
-    return "";
-  }
-};
-
 namespace server {
 namespace {
 
@@ -55,9 +40,6 @@ namespace er = com::ostrel::personnel::domain::designationtype::entryreason;
 namespace em = com::ostrel::personnel::domain::employee::employment;
 using com::ostrel::serverbase::query::SortierungStruct;
 using Store = RecordStore<er::EntryReasonStruct>;
-
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.designationtype.entryreason.EntryReasonServantImpl";
 
 Store& ReasonStore(Core& core) { return core.Store<er::EntryReasonStruct>("ER"); }
 
@@ -162,7 +144,7 @@ class EntryReasonServantImpl
 
   er::EntryReasonStruct* createEntryReason(AccessToken_ptr token,
                                            const er::EntryReasonStruct& r) override {
-    const std::wstring user = Enter(token, "createEntryReason", {RecordArg(r)});
+    const std::wstring user = Enter(token, "createEntryReason", {RecordArg(r)}, r);
     Check(store_, r);
     return new er::EntryReasonStruct(Answer(store_.Create(user, r)));
   }
@@ -171,7 +153,7 @@ class EntryReasonServantImpl
                                         CORBA::Boolean removeNew) override {
     const std::wstring user = Enter(
         token, "addEntryReason",
-        {RecordArg(r), Arg(r.entryReasonTP.timePeriod.internalValidFrom.in()), Arg(removeNew)});
+        {RecordArg(r), Arg(r.entryReasonTP.timePeriod.internalValidFrom.in()), Arg(removeNew)}, r);
     Check(store_, r);
     return new er::EntryReasonStruct(Answer(store_.Add(user, r, removeNew)));
   }
@@ -180,7 +162,7 @@ class EntryReasonServantImpl
                                         CORBA::Boolean removeNew) override {
     const std::wstring user = Enter(
         token, "setEntryReason",
-        {RecordArg(r), Arg(r.entryReasonTP.timePeriod.internalValidFrom.in()), Arg(removeNew)});
+        {RecordArg(r), Arg(r.entryReasonTP.timePeriod.internalValidFrom.in()), Arg(removeNew)}, r);
     Check(store_, r);
     return new er::EntryReasonStruct(Answer(store_.Set(user, r, removeNew)));
   }
@@ -199,7 +181,7 @@ class EntryReasonServantImpl
   er::EntryReasonSeq* getActiveEntryReasons(AccessToken_ptr token,
                                             const er::EntryReasonFilterSeq& filter,
                                             const SortierungStruct& sort) override {
-    Enter(token, "getActiveEntryReasons", {CountArg(filter), Arg(sort)});
+    Enter(token, "getActiveEntryReasons", {CountArg(filter), Arg(sort)}, filter);
     CheckFilters(filter);
     return AnswerSeq(store_.List(
         [&filter](const er::EntryReasonStruct& r) {
@@ -225,7 +207,8 @@ class EntryReasonServantImpl
 
   er::EntryReasonSeq* getEffectiveEntryReasonHistory(AccessToken_ptr token, const char* oid,
                                                      const char* destinationTimePoint) override {
-    Enter(token, "getEffectiveEntryReasonHistory", {Arg(oid), Arg(destinationTimePoint)});
+    Enter(token, "getEffectiveEntryReasonHistory", {Arg(oid), Arg(destinationTimePoint)},
+          DateArg{"destinationTimePoint", destinationTimePoint});
     return AnswerSeq(store_.EffectiveHistory(oid, destinationTimePoint));
   }
 
@@ -233,7 +216,7 @@ class EntryReasonServantImpl
   Store& store_;
 };
 
-RegisterServant<EntryReasonServantImpl> registration(kName);
+RegisterServant<EntryReasonServantImpl> registration(EntryReasonService::kName);
 
 }  // namespace
 

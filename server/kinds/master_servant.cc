@@ -70,9 +70,7 @@ namespace fbt = com::ostrel::framework::basictypes;
 using com::ostrel::serverbase::query::SortierungStruct;
 using Store = RecordStore<ms::EEMasterStruct>;
 
-constexpr char kName[] = "com.ostrel.personnel.servantimpl.employee.master.MasterServantImpl";
-
-Store& MasterStore(Core& core) { return core.Store<ms::EEMasterStruct>("MA"); }
+Store& MasterStore(Core& core);
 
 std::string OidOf(const ms::EEMasterStruct& r) { return r.root.objectStruct.objectid.in(); }
 
@@ -170,13 +168,6 @@ ms::EEMasterStruct Answer(Core& core, ms::EEMasterStruct r) {
   return r;
 }
 
-ms::EEMasterSeq* AnswerSeq(Core& core, const std::vector<ms::EEMasterStruct>& items) {
-  auto* seq = new ms::EEMasterSeq;
-  seq->length(static_cast<CORBA::ULong>(items.size()));
-  for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Answer(core, items[i]);
-  return seq;
-}
-
 // The store keeps no photo bytes.
 ms::EEMasterStruct Stripped(ms::EEMasterStruct r) {
   r.history.photo.length(0);
@@ -196,14 +187,7 @@ void SyncNames(Core& core, const std::wstring& user, const std::string& oidEmplo
 }
 
 void Check(const ms::EEMasterStruct& r) {
-  const ms::MasterStruct& m = r.history;
-  const bt::TimePeriodStruct& tp = m.timePeriod;
-  for (const char* d :
-       {tp.effectiveFrom.in(), tp.effectiveUntil.in(), tp.internalValidFrom.in(),
-        tp.validUntil.in(), m.dateOfBirth.in(), m.dateOfBanRetroactiveCalculation.in()}) {
-    store_detail::CheckDate(d);
-  }
-  if (*m.surname.in() == L'\0') store_detail::Domain("surname is missing");
+  if (*r.history.surname.in() == L'\0') store_detail::Domain("surname is missing");
 }
 
 // Writes through `write` (the store's Set or Add) and answers.
@@ -222,21 +206,6 @@ ms::EEMasterStruct Written(Core& core, const std::wstring& user, const ms::EEMas
 }
 
 // --- filters --------------------------------------------------------------
-
-bool Listed(const ee::EmployeeShortStruct& sv, bt::ListDisplayOfEmployeeEnum display,
-            const std::string& fixed) {
-  const std::string reference = dates::IsUnset(fixed) ? dates::Today() : fixed;
-  const std::string withdrawal = sv.dateOfWithDrawal.in();
-  const bool withdrawn = !dates::IsUnset(withdrawal) && withdrawal < reference;
-  switch (display) {
-    case bt::LIST_ACTIVE_EMPLOYEES:
-      return !withdrawn;
-    case bt::LIST_WITHDRAWN_EMPLOYEES:
-      return withdrawn;
-    default:
-      return true;
-  }
-}
 
 bool BirthMatches(const std::string& birth, const std::string& wanted,
                   const std::string& comparer) {
@@ -258,8 +227,6 @@ void CheckFilters(const ms::EEMasterFilterSeq& filters) {
                      [&](const char* c) { return comparer == c; })) {
       store_detail::Domain("unknown date comparer '" + comparer + "'");
     }
-    store_detail::CheckDate(f.dateOfBirth.in());
-    store_detail::CheckDate(f.fixedDateOfWithDrawal.in());
   }
 }
 
@@ -284,7 +251,8 @@ bool Matches(const ms::EEMasterFilterStruct& f, const ms::EEMasterStruct& r) {
          equal_if_set(f.formOfAddress, m.formOfAddress) &&
          StartsWith(m.firstname.in(), f.firstname.in()) &&
          BirthMatches(m.dateOfBirth.in(), f.dateOfBirth.in(), f.dateComparer.in()) &&
-         Listed(sv, f.listDisplayOfEmployeeEnum, f.fixedDateOfWithDrawal.in());
+         Listed(sv.dateOfWithDrawal.in(), f.listDisplayOfEmployeeEnum,
+                f.fixedDateOfWithDrawal.in());
 }
 
 // A filter in the call log: the criteria that are set, the list display
@@ -327,32 +295,30 @@ CallArgs ListArgs(const ms::EEMasterFilterSeq& filters, const SortierungStruct& 
   return args;
 }
 
-Store::Ordering Ordering(const SortierungStruct& sort) {
-  using R = ms::EEMasterStruct;
-  static const std::map<std::string, SortField<R>> kFields = {
-      {"personnelNumber",
-       [](const R& a, const R& b) {
-         return CompareValue(a.root.personnelNumber, b.root.personnelNumber);
-       }},
-      {"surname",
-       [](const R& a, const R& b) { return CompareWide(a.history.surname, b.history.surname); }},
-      {"firstname",
-       [](const R& a, const R& b) {
-         return CompareWide(a.history.firstname, b.history.firstname);
-       }},
-      {"dateOfBirth",
-       [](const R& a, const R& b) {
-         return CompareText(a.history.dateOfBirth, b.history.dateOfBirth);
-       }},
-      {"postalCode",
-       [](const R& a, const R& b) {
-         return CompareText(a.history.postalCode, b.history.postalCode);
-       }},
-      {"oidPCompany",
-       [](const R& a, const R& b) { return CompareText(a.root.oidPCompany, b.root.oidPCompany); }},
-  };
-  return MakeOrdering<R>(sort, kFields);
-}
+// The record kind's table for the shared per-employee servant.
+struct MasterTable {
+  using Record = ms::EEMasterStruct;
+  using Seq = ms::EEMasterSeq;
+  using FilterSeq = ms::EEMasterFilterSeq;
+  static constexpr char kStore[] = "MA";
+  static Record Answer(Core& core, Record r) { return server::Answer(core, std::move(r)); }
+  static bool Matches(Core&, const ms::EEMasterFilterStruct& f, const Record& r) {
+    return server::Matches(f, r);
+  }
+  static const std::map<std::string, SortField<Record>>& SortKeys() {
+    using R = Record;
+    using M = ms::MasterStruct;
+    static const std::map<std::string, SortField<R>> kKeys = {
+        {"personnelNumber", SortKey<&R::root, &ee::EmployeeShortStruct::personnelNumber>()},
+        {"surname", SortKey<&R::history, &M::surname>()},
+        {"firstname", SortKey<&R::history, &M::firstname>()},
+        {"dateOfBirth", SortKey<&R::history, &M::dateOfBirth>()},
+        {"postalCode", SortKey<&R::history, &M::postalCode>()},
+        {"oidPCompany", SortKey<&R::root, &ee::EmployeeShortStruct::oidPCompany>()},
+    };
+    return kKeys;
+  }
+};
 
 // --- seed -----------------------------------------------------------------
 
@@ -466,13 +432,13 @@ RegisterSeeder seeder(kEmployeeRecordsSeedOrder, Seed);
 
 class MasterServantImpl
     : public POA_com::ostrel::personnel::domain::employee::master::MasterServant,
-      public RecordServant {
+      public EmployeeRecordServant<MasterTable> {
  public:
-  explicit MasterServantImpl(Core& core) : RecordServant(core), store_(MasterStore(core)) {}
+  explicit MasterServantImpl(Core& core) : EmployeeRecordServant(core) {}
 
   ms::EEMasterStruct* createMaster(AccessToken_ptr token, const ms::EEMasterStruct& m) override {
     const std::wstring user = Enter(
-        token, "createMaster", {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in())});
+        token, "createMaster", {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in())}, m);
     Check(m);
     ms::EEMasterStruct in = m;
     if (OidOf(in).empty()) in.root = NewEmployee(in, user);
@@ -483,7 +449,7 @@ class MasterServantImpl
                                 CORBA::Boolean removeNew) override {
     const std::wstring user =
         Enter(token, "addMaster",
-              {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in()), Arg(removeNew)});
+              {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in()), Arg(removeNew)}, m);
     return new ms::EEMasterStruct(Written(core_, user, m, [&](const ms::EEMasterStruct& s) {
       return store_.Add(user, s, removeNew);
     }));
@@ -493,7 +459,7 @@ class MasterServantImpl
                                 CORBA::Boolean removeNew) override {
     const std::wstring user =
         Enter(token, "setMaster",
-              {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in()), Arg(removeNew)});
+              {RecordArg(m), Arg(m.history.timePeriod.internalValidFrom.in()), Arg(removeNew)}, m);
     return new ms::EEMasterStruct(Written(core_, user, m, [&](const ms::EEMasterStruct& s) {
       return store_.Set(user, s, removeNew);
     }));
@@ -521,8 +487,8 @@ class MasterServantImpl
 
   ms::EEMasterSeq* getActiveMaster(AccessToken_ptr token, const ms::EEMasterFilterSeq& filter,
                                    const SortierungStruct& sort) override {
-    Enter(token, "getActiveMaster", ListArgs(filter, sort));
-    return ToSeqPtr(Select("", filter, sort));
+    Enter(token, "getActiveMaster", ListArgs(filter, sort), filter);
+    return ToSeqPtr(SelectIn("", filter, sort));
   }
 
   void getActiveMasterCB(AccessToken_ptr token, const char* oidPCompany,
@@ -530,28 +496,24 @@ class MasterServantImpl
                          ms::EEMasterStructCallback_ptr callback) override {
     CallArgs args = ListArgs(filter, sort);
     args.insert(args.begin(), Arg(oidPCompany));
-    const StreamCall call = EnterStream(token, "getActiveMasterCB", std::move(args));
+    const StreamCall call = EnterStream(token, "getActiveMasterCB", std::move(args), filter);
     if (*oidPCompany == '\0') store_detail::ApplicationLayer("no company given");
     if (CORBA::is_nil(callback)) store_detail::ApplicationLayer("no callback given");
-    std::unique_ptr<ms::EEMasterSeq> seq(ToSeqPtr(Select(oidPCompany, filter, sort)));
+    std::unique_ptr<ms::EEMasterSeq> seq(ToSeqPtr(SelectIn(oidPCompany, filter, sort)));
     Stream<ms::EEMasterStructCallback>(callback, *seq, call);
   }
 
-  ms::EEMasterSeq* getActiveEffectiveMasterHistory(AccessToken_ptr token,
-                                                   const char* oidEmployee) override {
-    Enter(token, "getActiveEffectiveMasterHistory", {Arg(oidEmployee)});
-    return AnswerSeq(core_, store_.ActiveHistory(oidEmployee));
+  ms::EEMasterSeq* getActiveEffectiveMasterHistory(AccessToken_ptr t, const char* oid) override {
+    return ActiveHistory(t, "getActiveEffectiveMasterHistory", oid);
   }
 
-  ms::EEMasterSeq* getAllMasterHistory(AccessToken_ptr token, const char* oidEmployee) override {
-    Enter(token, "getAllMasterHistory", {Arg(oidEmployee)});
-    return AnswerSeq(core_, store_.AllHistory(oidEmployee));
+  ms::EEMasterSeq* getAllMasterHistory(AccessToken_ptr t, const char* oid) override {
+    return AllHistory(t, "getAllMasterHistory", oid);
   }
 
-  ms::EEMasterSeq* getEffectiveMasterHistory(AccessToken_ptr token, const char* oidEmployee,
+  ms::EEMasterSeq* getEffectiveMasterHistory(AccessToken_ptr t, const char* oid,
                                              const char* effective) override {
-    Enter(token, "getEffectiveMasterHistory", {Arg(oidEmployee), Arg(effective)});
-    return AnswerSeq(core_, store_.EffectiveHistory(oidEmployee, effective));
+    return EffectiveHistory(t, "getEffectiveMasterHistory", oid, effective);
   }
 
   fbt::OctetSeq* getPhoto(AccessToken_ptr token, const char* oidEmployee, const char* oidMaster,
@@ -597,15 +559,15 @@ class MasterServantImpl
     return seq;
   }
 
-  ms::EEMasterStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oidEmployee,
+  ms::EEMasterStruct* getObjectFromObjectId(AccessToken_ptr t, const char* oid,
                                             const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)});
-    return new ms::EEMasterStruct(Answer(core_, store_.GetAt(oidEmployee, effective, valid)));
+    return At(t, oid, effective, valid);
   }
 
   ms::DEUEVAddressStruct* getDEUEVAddress(AccessToken_ptr token, const char* oidEmployee,
                                           const char* effective, const char* valid) override {
-    Enter(token, "getDEUEVAddress", {Arg(oidEmployee), Arg(effective), Arg(valid)});
+    Enter(token, "getDEUEVAddress", {Arg(oidEmployee), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
     const ms::MasterStruct m = store_.GetAt(oidEmployee, effective, valid).history;
     auto* a = new ms::DEUEVAddressStruct{};
     a->surname = m.surname;
@@ -634,17 +596,13 @@ class MasterServantImpl
     return new ms::EEMasterStruct(Answer(core_, store_.Set(user, latest, false)));
   }
 
-  ms::EEMasterSeq* getLinkedActiveEffectiveMasterHistory(AccessToken_ptr token,
-                                                         const char* oidEmployee) override {
-    Enter(token, "getLinkedActiveEffectiveMasterHistory", {Arg(oidEmployee)});
-    return Linked(oidEmployee,
-                  [this](const std::string& oid) { return store_.ActiveHistory(oid); });
+  ms::EEMasterSeq* getLinkedActiveEffectiveMasterHistory(AccessToken_ptr t,
+                                                         const char* oid) override {
+    return LinkedActiveHistory(t, "getLinkedActiveEffectiveMasterHistory", oid);
   }
 
-  ms::EEMasterSeq* getLinkedAllMasterHistory(AccessToken_ptr token,
-                                             const char* oidEmployee) override {
-    Enter(token, "getLinkedAllMasterHistory", {Arg(oidEmployee)});
-    return Linked(oidEmployee, [this](const std::string& oid) { return store_.AllHistory(oid); });
+  ms::EEMasterSeq* getLinkedAllMasterHistory(AccessToken_ptr t, const char* oid) override {
+    return LinkedAllHistory(t, "getLinkedAllMasterHistory", oid);
   }
 
   CORBA::Boolean deletePossible(AccessToken_ptr token, const char* oidEmployee) override {
@@ -681,43 +639,23 @@ class MasterServantImpl
 
   // Every record (in `company` when given) that a filter selects, as
   // answered, sorted.
-  std::vector<ms::EEMasterStruct> Select(const std::string& company,
-                                         const ms::EEMasterFilterSeq& filter,
-                                         const SortierungStruct& sort) {
+  std::vector<ms::EEMasterStruct> SelectIn(const std::string& company,
+                                           const ms::EEMasterFilterSeq& filter,
+                                           const SortierungStruct& sort) {
     CheckFilters(filter);
-    const Store::Ordering order = Ordering(sort);
-    std::vector<ms::EEMasterStruct> out;
-    for (const ms::EEMasterStruct& r : store_.List({})) {
-      const ms::EEMasterStruct a = Answer(core_, r);
-      if (!company.empty() && company != a.root.oidPCompany.in()) continue;
-      bool selected = filter.length() == 0;
-      for (CORBA::ULong i = 0; i < filter.length() && !selected; ++i) {
-        selected = Matches(filter[i], a);
-      }
-      if (selected) out.push_back(a);
-    }
-    if (order) std::stable_sort(out.begin(), out.end(), order);
-    return out;
+    return Select(filter, sort, [&company](const ms::EEMasterStruct& r) {
+      return company.empty() || company == r.root.oidPCompany.in();
+    });
   }
 
   static ms::EEMasterSeq* ToSeqPtr(const std::vector<ms::EEMasterStruct>& items) {
     return new ms::EEMasterSeq(ToSeq<ms::EEMasterSeq>(items));
   }
-
-  template <class History>
-  ms::EEMasterSeq* Linked(const std::string& oidEmployee, History history) {
-    std::vector<ms::EEMasterStruct> out = history(oidEmployee);
-    for (const std::string& oid : LinkedEmployees(core_, oidEmployee)) {
-      if (oid == oidEmployee || !store_.Has(oid)) continue;
-      for (ms::EEMasterStruct& r : history(oid)) out.push_back(std::move(r));
-    }
-    return AnswerSeq(core_, out);
-  }
-
-  Store& store_;
 };
 
-RegisterServant<MasterServantImpl> registration(kName);
+RegisterServant<MasterServantImpl> registration(MasterService::kName);
+
+Store& MasterStore(Core& core) { return core.Store<ms::EEMasterStruct>(MasterTable::kStore); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "employee/employee.h"
+#include "record_suite.h"
 #include "reference_server.h"
 #include "remote.h"
 
@@ -19,6 +20,7 @@ namespace {
 namespace ref = com::ostrel::reference;
 namespace bt = com::ostrel::personnel::framework::basictypes;
 using base::VDate;
+using testing::Args;
 using testing::CallsOf;
 using testing::InjectFault;
 
@@ -85,10 +87,8 @@ base::VException Raised(F f) {
   return base::VException(L"", L"", L"", 0, false);
 }
 
-class EmployeeTest : public ::testing::Test {
+class EmployeeTest : public testing::RecordTest {
  protected:
-  void SetUp() override { testing::ResetServer(); }
-
   static std::unique_ptr<EmployeeForCalculate> ForCalculate(std::string const& oid,
                                                             VDate const& from) {
     auto e = std::make_unique<EmployeeForCalculate>();
@@ -123,7 +123,7 @@ TEST_F(EmployeeTest, SearchWithoutFiltersSendsAnEmptySequenceAndGetsEveryEmploye
                                                    "EMP-6", "EMP-7"}));
   auto calls = CallsOf("getEmployees");
   ASSERT_EQ(calls.size(), 1u);
-  EXPECT_EQ(calls[0].arguments, (std::vector<std::wstring>{L"[0]", L""}));
+  EXPECT_EQ(calls[0].arguments, (Args{L"[0]", L""}));
 
   EmployeeExtended const& first = *(*rows)[0];
   EmployeeShort const s = first.GetEe().GetEeShort();
@@ -145,9 +145,8 @@ TEST_F(EmployeeTest, AClearedFilterTravelsAsClearedAndListsActiveEmployees) {
   // EMP-3 withdrew on 31.01.2024.
   EXPECT_EQ(Oids(*rows),
             (std::vector<std::string>{"EMP-1", "EMP-2", "EMP-4", "EMP-5", "EMP-6", "EMP-7"}));
-  EXPECT_EQ(
-      CallsOf("getEmployees").at(0).arguments,
-      (std::vector<std::wstring>{L"[1]", L"fixedDateOfWithDrawal=0000-00-00;listDisplay=0", L""}));
+  EXPECT_EQ(CallsOf("getEmployees").at(0).arguments,
+            (Args{L"[1]", L"fixedDateOfWithDrawal=0000-00-00;listDisplay=0", L""}));
 
   EmployeeFilter withdrawn;
   withdrawn.SetListDisplayOfEmployeeEnum(bt::LIST_WITHDRAWN_EMPLOYEES);
@@ -223,7 +222,7 @@ TEST_F(EmployeeTest, OneEmployeeByObjectId) {
   EXPECT_EQ(e.GetValuationEffectiveFrom(), VDate(1, 1, 2024));
   EXPECT_EQ(e.GetEeShort().GetNamePrefix(), "von");
   EXPECT_EQ(e.GetEeShort().GetFirstname(), L"Élodie");
-  EXPECT_EQ(CallsOf("getEmployeeExtended").at(0).arguments, (std::vector<std::wstring>{L"EMP-6"}));
+  EXPECT_EQ(CallsOf("getEmployeeExtended").at(0).arguments, (Args{L"EMP-6"}));
 
   base::VException unknown = Raised([] { Employee::GetEmployeeExtended("EMP-99"); });
   EXPECT_EQ(unknown.GetCode(), base::VException::kPersistency);
@@ -242,8 +241,7 @@ TEST_F(EmployeeTest, CalculationResultsCarryTheErrorOfEachEmployee) {
   auto no_entry = ForCalculate("EMP-4", VDate(1, 2, 2024));
   std::vector<EmployeeForCalculate*> run = {ok.get(), no_entry.get()};
   Employee::Calculate(&run);
-  EXPECT_EQ(CallsOf("calculate").at(0).arguments,
-            (std::vector<std::wstring>{L"EMP-1:2024-03-01", L"EMP-4:2024-03-01"}));
+  EXPECT_EQ(CallsOf("calculate").at(0).arguments, (Args{L"EMP-1:2024-03-01", L"EMP-4:2024-03-01"}));
 
   auto results = AfterCalculate();
   ASSERT_EQ(results->size(), 2u);
@@ -301,8 +299,7 @@ TEST_F(EmployeeTest, CalculateExtendCalculatesTheSecondEmployeeToo) {
   e.SetOidEmployeeCalculate("EMP-7");
   std::vector<EmployeeForCalculateExtend*> run = {&e};
   Employee::CalculateExtend(&run);
-  EXPECT_EQ(CallsOf("calculateExtend").at(0).arguments,
-            (std::vector<std::wstring>{L"EMP-5:2024-02-01:EMP-7"}));
+  EXPECT_EQ(CallsOf("calculateExtend").at(0).arguments, (Args{L"EMP-5:2024-02-01:EMP-7"}));
   auto results = AfterCalculate();
   ASSERT_EQ(results->size(), 2u);
   EXPECT_EQ((*results)[0]->GetObjectID(), "EMP-5");
@@ -338,7 +335,7 @@ TEST_F(EmployeeTest, RestoreInValuationEndsTheValuation) {
   root.SetOidPCompany("C-2");
   std::vector<EmployeeRoot*> roots = {&root};
   Employee::RestoreInValuation(&roots);
-  EXPECT_EQ(CallsOf("restoreInValuation").at(0).arguments, (std::vector<std::wstring>{L"EMP-6"}));
+  EXPECT_EQ(CallsOf("restoreInValuation").at(0).arguments, (Args{L"EMP-6"}));
 
   EXPECT_TRUE(Own(Employee::GetEmployees(f.get(), base::Sortierung()))->empty());
   Employee after = Employee::GetEmployeeExtended("EMP-6").GetEe();
@@ -365,7 +362,7 @@ TEST_F(EmployeeTest, DeselectionMarksTheEntryAndFiltersSeeIt) {
   std::vector<EmployeeWaitForCalculate*> entries = {(*queue)[0]};
   Employee::DeselectionOfRetroactiveCalculation("C-1", &entries);
   EXPECT_EQ(CallsOf("deselectionOfRetroactiveCalculation").at(0).arguments,
-            (std::vector<std::wstring>{L"C-1", L"WFC-1"}));
+            (Args{L"C-1", L"WFC-1"}));
 
   EmployeeFilter deselected;
   deselected.SetDeselected(true);
@@ -410,11 +407,9 @@ TEST_F(EmployeeTest, JournalizingMovesTheDatesAndReportsEachEmployee) {
   std::vector<EmployeeExtended*> run = {&emp1, &emp4};
   EXPECT_EQ(
       Lines(Employee::SetJournalize(&run)),
-      (std::vector<std::wstring>{
-          L"Journalizing of 2 employees", L"1001 Müller, Jürgen: journalized until 31.03.2024",
-          L"1004 Weiß, Zoë: skipped, nothing to journalize", L"Journalized: 1, skipped: 1"}));
-  EXPECT_EQ(CallsOf("setJournalize").at(0).arguments,
-            (std::vector<std::wstring>{L"EMP-1:2024-03-31", L"EMP-4:"}));
+      (Args{L"Journalizing of 2 employees", L"1001 Müller, Jürgen: journalized until 31.03.2024",
+            L"1004 Weiß, Zoë: skipped, nothing to journalize", L"Journalized: 1, skipped: 1"}));
+  EXPECT_EQ(CallsOf("setJournalize").at(0).arguments, (Args{L"EMP-1:2024-03-31", L"EMP-4:"}));
 
   EmployeeExtended after = Employee::GetEmployeeExtended("EMP-1");
   EXPECT_EQ(after.GetEe().GetEeShort().GetJournalizedUntil(), VDate(31, 2, 2024));
@@ -431,8 +426,7 @@ TEST_F(EmployeeTest, JournalizingByFilterLeavesOneDate) {
   Filters c2{Company("C-2")};
   std::unique_ptr<std::vector<std::string>> dates(Employee::GetDifferentJournalizeDates(nullptr));
   EXPECT_EQ(*dates, (std::vector<std::string>{"2024-01-31", "2024-02-29"}));
-  EXPECT_EQ(CallsOf("getDifferentJournalizeDates").at(0).arguments,
-            (std::vector<std::wstring>{L"[0]"}));
+  EXPECT_EQ(CallsOf("getDifferentJournalizeDates").at(0).arguments, (Args{L"[0]"}));
 
   std::vector<std::wstring> lines = Lines(Employee::SetJournalizeWithFilter(c2.get()));
   ASSERT_EQ(lines.size(), 5u);
@@ -478,13 +472,12 @@ TEST_F(EmployeeTest, AReportRunThatFailsRaisesAtOnce) {
 TEST_F(EmployeeTest, CheckUpReportsAndRecordsTheFindings) {
   Calculate("EMP-4", VDate(1, 2, 2024));
   std::vector<std::wstring> lines = Lines(Employee::EmployeeCheckUpWithCallback("C-1"));
-  EXPECT_EQ(lines, (std::vector<std::wstring>{
-                       L"Check of company C-1: 4 employees", L"1001 Müller, Jürgen: ok",
-                       L"1002 Schäfer, Anna-Lena: ok", L"1003 Øberg, Søren: ok",
-                       L"1004 Weiß, Zoë: error: no date of entry; warning: last calculation failed",
-                       L"Errors: 1, warnings: 1"}));
-  EXPECT_EQ(CallsOf("EmployeeCheckUpWithCallback").at(0).arguments,
-            (std::vector<std::wstring>{L"C-1"}));
+  EXPECT_EQ(lines,
+            (Args{L"Check of company C-1: 4 employees", L"1001 Müller, Jürgen: ok",
+                  L"1002 Schäfer, Anna-Lena: ok", L"1003 Øberg, Søren: ok",
+                  L"1004 Weiß, Zoë: error: no date of entry; warning: last calculation failed",
+                  L"Errors: 1, warnings: 1"}));
+  EXPECT_EQ(CallsOf("EmployeeCheckUpWithCallback").at(0).arguments, (Args{L"C-1"}));
 
   EmployeeExtended emp4 = Employee::GetEmployeeExtended("EMP-4");
   EXPECT_FALSE(emp4.GetStateOfLastCheck());
@@ -507,7 +500,7 @@ TEST_F(EmployeeTest, CheckUpReportsAndRecordsTheFindings) {
 TEST_F(EmployeeTest, GrossInformationSendsTheDatesInOrder) {
   auto gross = Own(Employee::GetGrossInformation("EMP-1", VDate(15, 1, 2024), VDate(1, 2, 2024)));
   EXPECT_EQ(CallsOf("getGrossInformation").at(0).arguments,
-            (std::vector<std::wstring>{L"EMP-1", L"2024-02-15", L"2024-03-01"}));
+            (Args{L"EMP-1", L"2024-02-15", L"2024-03-01"}));
   std::vector<long> keys;
   for (EEValuePosition const* p : *gross) keys.push_back(p->GetValueTypeKey());
   ASSERT_EQ(keys, (std::vector<long>{1000, 1100, 1500, 3000}));
@@ -546,7 +539,7 @@ TEST_F(EmployeeTest, ReportSelections) {
   for (EmployeeShort const* s : *from_1002) oids.push_back(s->GetObjectID());
   EXPECT_EQ(oids, (std::vector<std::string>{"EMP-2", "EMP-4"}));  // EMP-3 withdrew
   EXPECT_EQ(CallsOf("getEmployeesFromReportFirst").at(0).arguments,
-            (std::vector<std::wstring>{L"C-1", L"1002", L"0", L"0"}));
+            (Args{L"C-1", L"1002", L"0", L"0"}));
 
   ReportSecondFilter by_oid;
   by_oid.SetOidEmployee("EMP-6");
@@ -558,11 +551,16 @@ TEST_F(EmployeeTest, ReportSelections) {
   for (EmployeeShort const* s : *second) oids.push_back(s->GetObjectID());
   EXPECT_EQ(oids, (std::vector<std::string>{"EMP-6", "EMP-1", "EMP-7"}));
   EXPECT_EQ(CallsOf("getEmployeesFromReportSecond").at(0).arguments,
-            (std::vector<std::wstring>{L"[2]", L"EMP-6:0", L":1001"}));
+            (Args{L"[2]", L"EMP-6:0", L":1001"}));
 
   std::vector<ReportSecondFilter*> none;
   EXPECT_TRUE(Own(Employee::GetEmployeesFromReportSecond(&none))->empty());
 }
 
 }  // namespace
+
+// This binary runs no kind through the standard suite.
+namespace testing {
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(StandardRecord);
+}  // namespace testing
 }  // namespace ostrel

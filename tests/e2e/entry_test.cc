@@ -14,7 +14,9 @@
 #include "employee/entry.h"
 #include "employee/master.h"
 #include "ownership.h"
+#include "record_suite.h"
 #include "reference_server.h"
+#include "string_converter.h"
 
 namespace ostrel {
 namespace {
@@ -23,9 +25,9 @@ namespace ref = com::ostrel::reference;
 namespace bt = com::ostrel::personnel::framework::basictypes;
 using base::VDate;
 using base::VException;
+using testing::Args;
 using testing::CallsOf;
 using testing::InjectFault;
-using Args = std::vector<std::wstring>;
 
 template <class F>
 int CodeOf(F f) {
@@ -73,10 +75,7 @@ std::vector<std::unique_ptr<EntryReason>> Reasons(std::vector<EntryReasonFilter>
   return TakeOwnership(EntryReason::GetActiveEntryReasons(&pointers, sort));
 }
 
-class EntryTest : public ::testing::Test {
- protected:
-  void SetUp() override { testing::ResetServer(); }
-};
+class EntryTest : public testing::RecordTest {};
 
 TEST_F(EntryTest, CreateEntryEntersAnEmployeeThatEveryQueryFinds) {
   Entry const e = NewEntry();
@@ -198,9 +197,24 @@ TEST_F(EntryTest, MigrationSourceIsSearchedWithTheDateAsWireText) {
   auto born = TakeOwnership(Entry::GetMigrationEmployees("", "", L"", L"", VDate(12, 4, 1971)));
   ASSERT_EQ(born.size(), 1u);
   EXPECT_EQ(born[0]->GetFirstName(), L"Hans");
+
   EXPECT_EQ(born[0]->GetPersonnelNumber(), "501");
   EXPECT_EQ(born[0]->GetDateOfBirth(), VDate(12, 4, 1971));
   EXPECT_EQ(CallsOf("getMigrationEmployees").back().arguments.back(), L"1971-05-12");
+
+  // A name outside the Basic Multilingual Plane goes out and comes back
+  // whole, whatever is around it.
+  auto fraktur = TakeOwnership(
+      Entry::GetMigrationEmployees("ALT-C", "12", L"\U0001D518rs", L"Bra", VDate("")));
+  ASSERT_EQ(fraktur.size(), 1u);
+  EXPECT_EQ(fraktur[0]->GetFirstName(), L"\U0001D518rsula");
+  EXPECT_EQ(fraktur[0]->GetLastName(), L"Brandt");
+  EXPECT_EQ(fraktur[0]->GetDateOfBirth(), VDate(21, 6, 1993));
+  Args const sent = CallsOf("getMigrationEmployees").back().arguments;
+  ASSERT_EQ(sent.size(), 5u);
+  EXPECT_EQ(base::StringConverter::JoinSurrogates(sent[2].c_str()), L"\U0001D518rs");
+  EXPECT_TRUE(
+      TakeOwnership(Entry::GetMigrationEmployees("", "", L"\U0001D519", L"", VDate(""))).empty());
 }
 
 TEST_F(EntryTest, GetMigrationEmployeeFillsTheEntryAndReturnsACopy) {
@@ -301,6 +315,8 @@ TEST_F(EntryTest, EntryReasonCommitsThreeWaysAndDeletesByIdAndVersion) {
   r.SetEntryReasonTP(tp);
   r.Commit();
   ASSERT_EQ(CallsOf("setEntryReason").size(), 1u);
+  EXPECT_EQ(CallsOf("setEntryReason")[0].arguments,
+            (Args{base::VString(oid).str(), L"2026-01-01", L"true"}));
   r.SetValidFrom(VDate(1, 6, 2026));
   r.Commit();
   EXPECT_EQ(CallsOf("addEntryReason").at(0).arguments,
@@ -315,6 +331,19 @@ TEST_F(EntryTest, EntryReasonCommitsThreeWaysAndDeletesByIdAndVersion) {
             VException::kDomain);
   EXPECT_EQ(CallsOf("getEffectiveEntryReasonHistory").back().arguments,
             (Args{base::VString(oid).str(), L"31.03.2026"}));
+
+  // The remove-new flag goes as the object holds it, to set and add alike.
+  r.SetRemoveNew(false);
+  tp = r.GetEntryReasonTP();
+  tp.SetLongDescription("Sent abroad");
+  r.SetEntryReasonTP(tp);
+  r.Commit();
+  r.SetValidFrom(VDate(1, 9, 2026));
+  r.Commit();
+  EXPECT_EQ(CallsOf("setEntryReason").back().arguments,
+            (Args{base::VString(oid).str(), L"2026-07-01", L"false"}));
+  EXPECT_EQ(CallsOf("addEntryReason").back().arguments,
+            (Args{base::VString(oid).str(), L"2026-10-01", L"false"}));
 
   // A key that another reason has is refused; the reason keeps its saved key.
   root = r.GetEntryReasonRoot();
@@ -333,5 +362,36 @@ TEST_F(EntryTest, EntryReasonCommitsThreeWaysAndDeletesByIdAndVersion) {
   EXPECT_EQ(CodeOf([&] { used.Delete(); }), VException::kDomain);
 }
 
+// The standard record behaviour of entry reasons, which belong to no
+// employee: a new reason's key is the mark.
+struct EntryReasonKind {
+  using Record = EntryReason;
+  static constexpr char kSet[] = "setEntryReason";
+  static constexpr char kDelete[] = "deleteEntryReason";
+  static constexpr testing::Failure kFailedCommit = testing::Failure::kReset;
+  static constexpr testing::Failure kFailedDelete = testing::Failure::kKeep;
+  static Record New(std::string const&, int mark) {
+    EntryReason r;
+    SetMark(r, mark);
+    EntryReasonTP tp = r.GetEntryReasonTP();
+    tp.SetShortDescription("Key " + std::to_string(mark));
+    r.SetEntryReasonTP(tp);
+    r.SetValidFrom(VDate(1, 0, 2026));
+    return r;
+  }
+  static int Mark(Record const& r) {
+    return static_cast<int>(r.GetEntryReasonRoot().GetEntryReason());
+  }
+  static void SetMark(Record& r, int mark) {
+    EntryReasonRoot root = r.GetEntryReasonRoot();
+    root.SetEntryReason(mark);
+    r.SetEntryReasonRoot(root);
+  }
+};
 }  // namespace
+
+// The suite's registration lives beside the suite.
+namespace testing {
+INSTANTIATE_TYPED_TEST_SUITE_P(EntryReason, StandardRecord, ::testing::Types<EntryReasonKind>);
+}  // namespace testing
 }  // namespace ostrel

@@ -13,6 +13,7 @@
 #include "employee/employment.h"
 #include "employee/master.h"
 #include "ownership.h"
+#include "record_suite.h"
 #include "reference_server.h"
 
 namespace ostrel {
@@ -22,9 +23,9 @@ namespace ref = com::ostrel::reference;
 namespace bt = com::ostrel::personnel::framework::basictypes;
 using base::VDate;
 using base::VException;
+using testing::Args;
 using testing::CallsOf;
 using testing::InjectFault;
-using Args = std::vector<std::wstring>;
 
 // The code of the VException that f raises; -1 when it raises none.
 template <class F>
@@ -77,10 +78,8 @@ bool Employs(std::string const& company, std::string const& oid) {
   return false;
 }
 
-class MasterTest : public ::testing::Test {
+class MasterTest : public testing::RecordTest {
  protected:
-  void SetUp() override { testing::ResetServer(); }
-
   template <class Change>
   static void ChangeHistory(EEMaster& m, Change change) {
     Master h = m.GetHistory();
@@ -95,20 +94,28 @@ TEST_F(MasterTest, CommitSetsTheStoredPeriodOrAddsOneFromANewValidFromDate) {
   EXPECT_EQ(m.GetInternalValidFrom(), VDate(1, 3, 2015));
   ChangeHistory(m, [](Master& h) { h.SetStreet("Leopoldstraße"); });
   m.Commit();
+  ChangeHistory(m, [](Master& h) { h.SetStreetNumber("12a"); });
+  m.SetRemoveNew(false);
+  m.Commit();
   auto sets = CallsOf("setMaster");
-  ASSERT_EQ(sets.size(), 1u);
+  ASSERT_EQ(sets.size(), 2u);
   EXPECT_EQ(sets[0].arguments, (Args{L"EMP-1", L"2015-04-01", L"true"}));
+  EXPECT_EQ(sets[1].arguments, (Args{L"EMP-1", L"2015-04-01", L"false"}));
   EXPECT_EQ(m.GetHistory().GetStreet(), "Leopoldstraße");
+  EXPECT_EQ(m.GetHistory().GetStreetNumber(), "12a");
 
   ChangeHistory(m, [](Master& h) { h.SetSurname(L"Müller-Lüdenscheidt"); });
   m.SetValidFrom(VDate(1, 0, 2025));
-  m.SetRemoveNew(false);
+  m.Commit();
+  m.SetValidFrom(VDate(1, 6, 2025));
+  m.SetRemoveNew(true);
   m.Commit();
   auto adds = CallsOf("addMaster");
-  ASSERT_EQ(adds.size(), 1u);
+  ASSERT_EQ(adds.size(), 2u);
   EXPECT_EQ(adds[0].arguments, (Args{L"EMP-1", L"2025-01-01", L"false"}));
-  EXPECT_EQ(m.GetInternalValidFrom(), VDate(1, 0, 2025));
-  EXPECT_EQ(TakeOwnership(EEMaster::GetAllMasterHistory("EMP-1")).size(), 2u);
+  EXPECT_EQ(adds[1].arguments, (Args{L"EMP-1", L"2025-07-01", L"true"}));
+  EXPECT_EQ(m.GetInternalValidFrom(), VDate(1, 6, 2025));
+  EXPECT_EQ(TakeOwnership(EEMaster::GetAllMasterHistory("EMP-1")).size(), 3u);
 
   // The short view, here and in the employee search, shows the latest names.
   EXPECT_EQ(m.GetRoot().GetSurname(), L"Müller-Lüdenscheidt");
@@ -403,5 +410,32 @@ TEST_F(MasterTest, TextsTheServerFormatsAreNotConverted) {
   EXPECT_EQ(Fetch("EMP-1").GetHistory().GetDateOfBirthELSTAM(), "14031968");
 }
 
+// The standard record behaviour. Master data is kept per employee and every
+// seeded employee has it, so a "new" record is the stored one of the
+// employee; the mark is the special access level.
+struct MasterKind {
+  using Record = EEMaster;
+  static constexpr char kSet[] = "setMaster";
+  static constexpr char kDelete[] = "deleteEmployee";
+  static constexpr testing::Failure kFailedCommit = testing::Failure::kReset;
+  static constexpr testing::Failure kFailedDelete = testing::Failure::kKeep;
+  static Record New(std::string const& oid, int mark) {
+    EEMaster m = Fetch(oid);
+    SetMark(m, mark);
+    return m;
+  }
+  static int Mark(Record const& r) { return r.GetHistory().GetSpecialAccessLevel(); }
+  static void SetMark(Record& r, int mark) {
+    Master h = r.GetHistory();
+    h.SetSpecialAccessLevel(mark);
+    r.SetHistory(h);
+  }
+  static auto AllHistory(std::string const& oid) { return EEMaster::GetAllMasterHistory(oid); }
+};
 }  // namespace
+
+// The suite's registration lives beside the suite.
+namespace testing {
+INSTANTIATE_TYPED_TEST_SUITE_P(Master, StandardRecord, ::testing::Types<MasterKind>);
+}  // namespace testing
 }  // namespace ostrel

@@ -150,6 +150,39 @@ TEST(EmployeeIdentity, NestedViewsAreCopiesAndSettersReplaceThem) {
   EXPECT_EQ(EmployeeExtended(x.ToIdl()).GetObjectID(), "EMP-1");
 }
 
+// The short view and the root are record parts: built from a struct or
+// copied, what they hold is their saved value; a default one saves its
+// defaults.
+TEST(EmployeeIdentity, PartsSaveWhatTheyWereBuiltOrCopiedFrom) {
+  EmployeeShort from_struct(ShortStruct("EMP-2"));
+  from_struct.SetSurname(L"Schäfer");
+  from_struct.ResetBo();
+  EXPECT_EQ(from_struct.GetSurname(), L"Müller");
+
+  EmployeeShort copy(from_struct);
+  copy.SetTitle("Dr.");
+  copy.ResetBo();
+  EXPECT_EQ(copy.GetSurname(), L"Müller");
+  EXPECT_EQ(copy.GetTitle(), "");
+  EXPECT_EQ(copy.GetObjectID(), "EMP-2");
+
+  EmployeeShort fresh;
+  fresh.SetPersonnelNumber(4711);
+  fresh.ResetBo();
+  EXPECT_EQ(fresh.GetPersonnelNumber(), 0);
+  EXPECT_EQ(fresh.GetSexEnum(), static_cast<SexEnum>(1));
+
+  employee::EmployeeRootStruct root_struct = EmployeeRoot().ToIdl();
+  root_struct.objectStruct.objectid = "EMP-5";
+  root_struct.personnelnumber = 2001;
+  EmployeeRoot root(root_struct);
+  EmployeeRoot root_copy(root);
+  root_copy.SetPersonnelnumber(2002);
+  root_copy.ResetBo();
+  EXPECT_EQ(root_copy.GetPersonnelnumber(), 2001);
+  EXPECT_EQ(root_copy.GetObjectID(), "EMP-5");
+}
+
 // --- filter -------------------------------------------------------------------
 
 TEST(EmployeeFilter, ClearingResetsEveryCriterion) {

@@ -190,7 +190,20 @@ TEST(EmploymentNested, SplitsAreCopiedInAndHandedOutAsNewObjects) {
 
   employment::partcostcenter::PartCostCenterStruct s{};
   s.objectStruct.objectid = "PCC-3";
+  s.percentage = "60.00";
   EXPECT_EQ(PartCostCenter(s).GetObjectID(), "PCC-3");
+
+  // A share built from a struct or copied saves what it holds.
+  PartCostCenter built(s);
+  PartCostCenter copy(built);
+  for (PartCostCenter* share : {&built, &copy}) {
+    share->SetPercentage(base::VFixed("40.00"));
+    share->SetOidCostCenter("CC-999");
+    share->ResetBo();
+    EXPECT_EQ(share->GetPercentage().ToIdl(), "60.00");
+    EXPECT_EQ(share->GetOidCostCenter(), "");
+    EXPECT_EQ(share->GetObjectID(), "PCC-3");
+  }
 }
 
 TEST(EmploymentErrors, TheCountIsThatOfTheLastListHandedOut) {

@@ -38,6 +38,34 @@ TEST(MasterDefaults, ANewRecordHoldsADefaultMasterAndNoContactsOrNotes) {
   EXPECT_STREQ(h.dateOfBirth.in(), "");
 }
 
+// Contacts and notes are record parts: built from a struct or copied they
+// take its identity and save what they hold.
+TEST(MasterParts, ContactsAndNotesSaveWhatTheyWereBuiltFrom) {
+  contacts::EmployeeContactStruct c = EmployeeContact().ToIdl();
+  c.objectStruct.objectid = "CT-4";
+  c.taskReminderDate = "2024-03-01";
+  c.createTaskReminder = true;
+  EmployeeContact contact(c);
+  EmployeeContact contact_copy(contact);
+  for (EmployeeContact* x : {&contact, &contact_copy}) {
+    x->SetTaskReminderDate(VDate(15, 5, 2025));
+    x->SetCreateTaskReminder(false);
+    x->ResetBo();
+    EXPECT_EQ(x->GetTaskReminderDate(), VDate(1, 2, 2024));
+    EXPECT_TRUE(x->GetCreateTaskReminder());
+    EXPECT_EQ(x->GetObjectID(), "CT-4");
+  }
+
+  notes::EmployeeNoteStruct n = EmployeeNote().ToIdl();
+  n.objectStruct.objectid = "NT-9";
+  n.taskReminderDate = "2023-11-30";
+  EmployeeNote note(n);
+  note.SetTaskReminderDate(VDate(1, 0, 2026));
+  note.ResetBo();
+  EXPECT_EQ(note.GetTaskReminderDate(), VDate(30, 10, 2023));
+  EXPECT_EQ(EmployeeNote(note).GetObjectID(), "NT-9");
+}
+
 TEST(MasterAccessors, EachReachesAFieldOfItsOwn) {
   testing::ExpectOwnMembers<Master, std::string>(
       {{"OidEmployee", &Master::GetOidEmployee, &Master::SetOidEmployee},
