@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "bank_account.h"
-#include "bankdetails.hh"
+#include "bankdetails_kind.h"
 #include "bo.h"
 #include "employee/employee.h"
+#include "field.h"
 #include "nested.h"
 #include "personnel_bo.h"
 #include "personnel_error.h"
@@ -22,29 +23,22 @@
 
 namespace ostrel {
 
-namespace bankdetails = com::ostrel::personnel::domain::employee::bankdetails;
-
-struct EEBankDetailsService {
-  using Servant = bankdetails::EEBankDetailsServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.bankdetails.EEBankDetailsServantImpl";
-};
-
 // The time-independent part: the employee the bank details belong to.
 //
-// A new root holds a default EmployeeShort and counts as unchanged. Built
-// from a struct it takes neither that struct's identity nor a saved value
-// (ResetBo() then returns to an empty struct); a copy saves what it copied.
+// A new root holds a default EmployeeShort and counts as unchanged. Unlike
+// the parts of most records, one built from a struct takes neither that
+// struct's identity nor a saved value (ResetBo() then returns to an empty
+// struct); a copy saves what it copied.
 class BankDetailsRoot : public base::BO<bankdetails::BankDetailsRootStruct> {
  public:
   BankDetailsRoot();
-  explicit BankDetailsRoot(bankdetails::BankDetailsRootStruct const& s);
-  BankDetailsRoot(BankDetailsRoot const& o);
+  explicit BankDetailsRoot(bankdetails::BankDetailsRootStruct const& s) : BO(s) {}
+  BankDetailsRoot(BankDetailsRoot const& o) : BO(o) { MakeBoCopy(); }
   BankDetailsRoot& operator=(BankDetailsRoot const&) = default;
 
   // The employee's short view (the getter keeps the name it has always had).
-  EmployeeShort GetRoot() const;
-  void SetEmployeeShort(EmployeeShort const& v);
+  EmployeeShort GetRoot() const { return EmployeeShort(Value().employeeShort); }
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
 };
 
 // One period of the bank details.
@@ -57,7 +51,7 @@ class BankDetailsRoot : public base::BO<bankdetails::BankDetailsRootStruct> {
 // the account are empty. It counts as unchanged.
 //
 // Built from a struct it takes neither that struct's identity nor a saved
-// value; a copy saves what it copied.
+// value, like the root; a copy saves what it copied.
 class BankDetailsTP : public base::BO<bankdetails::BankDetailsTPStruct> {
  public:
   using ModeOfPaymentEnum = bankdetails::ModeOfPaymentEnum;
@@ -67,45 +61,69 @@ class BankDetailsTP : public base::BO<bankdetails::BankDetailsTPStruct> {
       com::ostrel::personnel::framework::basictypes::TypeOfBankTransferEnum;
 
   BankDetailsTP();
-  explicit BankDetailsTP(bankdetails::BankDetailsTPStruct const& s);
-  BankDetailsTP(BankDetailsTP const& o);
+  explicit BankDetailsTP(bankdetails::BankDetailsTPStruct const& s) : BO(s) {}
+  BankDetailsTP(BankDetailsTP const& o) : BO(o) { MakeBoCopy(); }
   BankDetailsTP& operator=(BankDetailsTP const&) = default;
 
-  ModeOfPaymentEnum GetModeOfPayment() const;
-  void SetModeOfPayment(ModeOfPaymentEnum v);
-  personnel::BankAccount GetBankAccount() const;
-  void SetBankAccount(personnel::BankAccount const& v);
-  std::string GetOwnerOfAccount() const;
-  void SetOwnerOfAccount(std::string const& v);
-  bool GetRepetitionOfName() const;
-  void SetRepetitionOfName(bool v);
-  base::VFixed GetRetentionPercentageFromNetPay() const;
-  void SetRetentionPercentageFromNetPay(base::VFixed const& v);
-  base::VFixed GetRetentionAmountFromNetPay() const;
-  void SetRetentionAmountFromNetPay(base::VFixed const& v);
-  TruncationEnum GetTruncation() const;
-  void SetTruncation(TruncationEnum v);
-  TruncationScaleEnum GetTruncationScale() const;
-  void SetTruncationScale(TruncationScaleEnum v);
+  ModeOfPaymentEnum GetModeOfPayment() const { return Value().modeOfPayment; }
+  void SetModeOfPayment(ModeOfPaymentEnum v) { field::Set(Value().modeOfPayment, v); }
+  personnel::BankAccount GetBankAccount() const {
+    return personnel::BankAccount(Value().bankAccount);
+  }
+  void SetBankAccount(personnel::BankAccount const& v) { Value().bankAccount = v.ToIdl(); }
+  std::string GetOwnerOfAccount() const { return field::Text(Value().ownerOfAccount); }
+  void SetOwnerOfAccount(std::string const& v) { field::Set(Value().ownerOfAccount, v); }
+  bool GetRepetitionOfName() const { return Value().repetitionOfName; }
+  void SetRepetitionOfName(bool v) { field::Set(Value().repetitionOfName, v); }
+  base::VFixed GetRetentionPercentageFromNetPay() const {
+    return field::Fixed(Value().retentionPercentageFromNetPay);
+  }
+  void SetRetentionPercentageFromNetPay(base::VFixed const& v) {
+    field::Set(Value().retentionPercentageFromNetPay, v);
+  }
+  base::VFixed GetRetentionAmountFromNetPay() const {
+    return field::Fixed(Value().retentionAmountFromNetPay);
+  }
+  void SetRetentionAmountFromNetPay(base::VFixed const& v) {
+    field::Set(Value().retentionAmountFromNetPay, v);
+  }
+  TruncationEnum GetTruncation() const { return Value().truncation; }
+  void SetTruncation(TruncationEnum v) { field::Set(Value().truncation, v); }
+  TruncationScaleEnum GetTruncationScale() const { return Value().truncationScale; }
+  void SetTruncationScale(TruncationScaleEnum v) { field::Set(Value().truncationScale, v); }
   // The company's account the payment is made from.
-  std::string GetOidCompanyAccount() const;
-  void SetOidCompanyAccount(std::string const& v);
-  TypeOfBankTransferEnum GetTypeOfBankTransferEnum() const;
-  void SetTypeOfBankTransferEnum(TypeOfBankTransferEnum v);
+  std::string GetOidCompanyAccount() const { return field::Text(Value().oidCompanyAccount); }
+  void SetOidCompanyAccount(std::string const& v) { field::Set(Value().oidCompanyAccount, v); }
+  TypeOfBankTransferEnum GetTypeOfBankTransferEnum() const {
+    return Value().typeOfBankTransferEnum;
+  }
+  void SetTypeOfBankTransferEnum(TypeOfBankTransferEnum v) {
+    field::Set(Value().typeOfBankTransferEnum, v);
+  }
   // Orders several bank details of one employee.
-  long GetRankingNumber() const;
-  void SetRankingNumber(long v);
+  long GetRankingNumber() const { return field::Long(Value().rankingNumber); }
+  void SetRankingNumber(long v) { field::Set(Value().rankingNumber, v); }
   // The value types whose amounts are held back from net pay.
-  std::string GetRetentionOidValueTypesFromNetPay() const;
-  void SetRetentionOidValueTypesFromNetPay(std::string const& v);
-  bool GetIncludedRetroactiveCalculation() const;
-  void SetIncludedRetroactiveCalculation(bool v);
-  bool GetDeductionFromNetIncome() const;
-  void SetDeductionFromNetIncome(bool v);
-  bool GetForSalary() const;
-  void SetForSalary(bool v);
-  bool GetForAnticipationAndAdvancePayment() const;
-  void SetForAnticipationAndAdvancePayment(bool v);
+  std::string GetRetentionOidValueTypesFromNetPay() const {
+    return field::Text(Value().retentionOidValueTypesFromNetPay);
+  }
+  void SetRetentionOidValueTypesFromNetPay(std::string const& v) {
+    field::Set(Value().retentionOidValueTypesFromNetPay, v);
+  }
+  bool GetIncludedRetroactiveCalculation() const { return Value().includedRetroactiveCalculation; }
+  void SetIncludedRetroactiveCalculation(bool v) {
+    field::Set(Value().includedRetroactiveCalculation, v);
+  }
+  bool GetDeductionFromNetIncome() const { return Value().deductionFromNetIncome; }
+  void SetDeductionFromNetIncome(bool v) { field::Set(Value().deductionFromNetIncome, v); }
+  bool GetForSalary() const { return Value().forSalary; }
+  void SetForSalary(bool v) { field::Set(Value().forSalary, v); }
+  bool GetForAnticipationAndAdvancePayment() const {
+    return Value().forAnticipationAndAdvancePayment;
+  }
+  void SetForAnticipationAndAdvancePayment(bool v) {
+    field::Set(Value().forAnticipationAndAdvancePayment, v);
+  }
 };
 
 // Selection of GetActiveEEBankDetailss and GetActiveEEBankDetailsCB.
@@ -117,31 +135,41 @@ class BankDetailsTP : public base::BO<bankdetails::BankDetailsTPStruct> {
 // empty date, list display 0.
 class EEBankDetailsFilter {
  public:
-  EEBankDetailsFilter();
+  using ListDisplayOfEmployeeEnum =
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum;
+
+  EEBankDetailsFilter() { ClearEEBankDetailsFilter(); }
 
   // Back to the state of a new filter.
   void ClearEEBankDetailsFilter();
 
-  void SetModeOfPayment(bankdetails::ModeOfPaymentEnum v);
-  void ClearModeOfPayment();
-  void SetOidBank(std::string const& v);
-  void SetAccountNumber(std::string const& v);
-  void SetReasonForTransfer(std::string const& v);
-  void SetOwnerOfAccount(std::string const& v);
-  void SetRepetitionOfNameType(bool v);
-  void ClearRepetitionOfNameType();
-  void SetTruncationType(bankdetails::TruncationEnum v);
-  void ClearTruncationType();
-  void SetTruncationScaleType(bankdetails::TruncationScaleEnum v);
-  void ClearTruncationScaleType();
-  void SetOidCompanyAccount(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
+  void SetModeOfPayment(bankdetails::ModeOfPaymentEnum v) {
+    filter_.modeOfPayment.modeofpayment(v);
+  }
+  void ClearModeOfPayment() { filter_.modeOfPayment._default(); }
+  void SetOidBank(std::string const& v) { field::Set(filter_.oidBank, v); }
+  void SetAccountNumber(std::string const& v) { field::Set(filter_.accountNumber, v); }
+  void SetReasonForTransfer(std::string const& v) { field::Set(filter_.reasonForTransfer, v); }
+  void SetOwnerOfAccount(std::string const& v) { field::Set(filter_.ownerOfAccount, v); }
+  void SetRepetitionOfNameType(bool v) { filter_.repetitionOfNameType.repetitionofname(v); }
+  void ClearRepetitionOfNameType() { filter_.repetitionOfNameType._default(); }
+  void SetTruncationType(bankdetails::TruncationEnum v) { filter_.truncationType.truncation(v); }
+  void ClearTruncationType() { filter_.truncationType._default(); }
+  void SetTruncationScaleType(bankdetails::TruncationScaleEnum v) {
+    filter_.truncationScaleType.truncationscale(v);
+  }
+  void ClearTruncationScaleType() { filter_.truncationScaleType._default(); }
+  void SetOidCompanyAccount(std::string const& v) { field::Set(filter_.oidCompanyAccount, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetListDisplayOfEmployeeEnum(ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
 
   bankdetails::EEBankDetailsFilterStruct ToIdl() const { return filter_; }
 
@@ -188,10 +216,12 @@ class EEBankDetails
 
   // The findings: a new vector of new Error objects in the server's order,
   // owned by the caller. Each call also sets the error count to their number.
-  std::vector<personnel::Error*>* GetErrors();
+  std::vector<personnel::Error*>* GetErrors() { return errors_.Get(Value().errors); }
   // Replaces the findings by copies of `errors` (null: none); the error
   // count stays until the next GetErrors.
-  void SetErrors(std::vector<personnel::Error*> const* errors);
+  void SetErrors(std::vector<personnel::Error*> const* errors) {
+    ErrorList::Set(Value().errors, errors);
+  }
   // The number of findings the last GetErrors delivered; 0 before.
   int GetErrorCount() const { return errors_.Count(); }
 

@@ -11,7 +11,8 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
-#include "fixedpayment.hh"
+#include "field.h"
+#include "fixedpayment_kind.h"
 #include "interval.h"
 #include "personnel_bo.h"
 #include "sortierung.h"
@@ -22,72 +23,59 @@
 
 namespace ostrel {
 
-namespace fixedpayment = com::ostrel::personnel::domain::employee::fixedpayment;
-
-struct FixedPaymentService {
-  using Servant = fixedpayment::FixedPaymentServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.fixedpayment.FixedPaymentServantImpl";
-};
-
 // The time-independent part: the employee and the value type the payment is
 // booked under.
 //
-// A new root holds a default EmployeeShort and no value type. Built from a
-// struct it takes that struct's identity and keeps the struct as its saved
-// value; a copy also saves what it copied.
-class FixedPaymentRoot : public base::BO<fixedpayment::FixedPaymentRootStruct> {
+// A new root holds a default EmployeeShort and no value type and counts as
+// unchanged. Built from a struct or copied it takes that value as its saved
+// value and its identity (RecordPart).
+class FixedPaymentRoot : public RecordPart<fixedpayment::FixedPaymentRootStruct> {
  public:
   FixedPaymentRoot();
-  explicit FixedPaymentRoot(fixedpayment::FixedPaymentRootStruct const& s);
-  FixedPaymentRoot(FixedPaymentRoot const& o);
-  FixedPaymentRoot& operator=(FixedPaymentRoot const&) = default;
+  using RecordPart::RecordPart;
 
-  EmployeeShort GetEmployeeShort() const;
-  void SetEmployeeShort(EmployeeShort const& v);
-  std::string GetOidValueType() const;
-  void SetOidValueType(std::string const& v);
+  EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
+  std::string GetOidValueType() const { return field::Text(Value().oidValueType); }
+  void SetOidValueType(std::string const& v) { field::Set(Value().oidValueType, v); }
 };
 
 // One period of a fixed payment.
 //
 // A new period is due every month once (NewInterval) and takes part in
 // automatic increases; ids, factors, result, percentage and performance
-// factor are empty. It counts as unchanged. Built from a struct it takes
-// that struct's identity and keeps the struct as its saved value; a copy
-// also saves what it copied.
+// factor are empty. It counts as unchanged. Built from a struct or copied it
+// takes that value as its saved value and its identity (RecordPart).
 //
 // OidFixedPayment is filled by the server.
-class FixedPaymentTP : public base::BO<fixedpayment::FixedPaymentTPStruct> {
+class FixedPaymentTP : public RecordPart<fixedpayment::FixedPaymentTPStruct> {
  public:
   FixedPaymentTP();
-  explicit FixedPaymentTP(fixedpayment::FixedPaymentTPStruct const& s);
-  FixedPaymentTP(FixedPaymentTP const& o);
-  FixedPaymentTP& operator=(FixedPaymentTP const&) = default;
+  using RecordPart::RecordPart;
 
   // Every month flag set and a count of 1; nothing else changes.
-  void NewInterval();
+  void NewInterval() { Value().interval = personnel::Interval(true).ToIdl(); }
 
-  std::string GetOidFixedPayment() const;
-  void SetOidFixedPayment(std::string const& v);
-  personnel::Interval GetInterval() const;
-  void SetInterval(personnel::Interval const& v);
-  base::VFixed GetFactor1() const;
-  void SetFactor1(base::VFixed const& v);
-  base::VFixed GetFactor2() const;
-  void SetFactor2(base::VFixed const& v);
-  base::VFixed GetResult() const;
-  void SetResult(base::VFixed const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
-  base::VFixed GetPerformanceFactor() const;
-  void SetPerformanceFactor(base::VFixed const& v);
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  bool GetNoAutomaticIncrease() const;
-  void SetNoAutomaticIncrease(bool v);
+  std::string GetOidFixedPayment() const { return field::Text(Value().oidFixedPayment); }
+  void SetOidFixedPayment(std::string const& v) { field::Set(Value().oidFixedPayment, v); }
+  personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
+  void SetInterval(personnel::Interval const& v) { Value().interval = v.ToIdl(); }
+  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
+  void SetFactor1(base::VFixed const& v) { field::Set(Value().factor1, v); }
+  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
+  void SetFactor2(base::VFixed const& v) { field::Set(Value().factor2, v); }
+  base::VFixed GetResult() const { return field::Fixed(Value().result); }
+  void SetResult(base::VFixed const& v) { field::Set(Value().result, v); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
+  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
+  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  bool GetNoAutomaticIncrease() const { return Value().noAutomaticIncrease; }
+  void SetNoAutomaticIncrease(bool v) { field::Set(Value().noAutomaticIncrease, v); }
 };
 
 // One row of the evaluation view: one period of a fixed payment with its
@@ -97,15 +85,15 @@ class EvaFixedPayment : public base::BO<fixedpayment::EvaFixedPaymentStruct> {
  public:
   // Key 0, empty texts and period, due every month once.
   EvaFixedPayment();
-  explicit EvaFixedPayment(fixedpayment::EvaFixedPaymentStruct const& s);
+  explicit EvaFixedPayment(fixedpayment::EvaFixedPaymentStruct const& s) : BO(s) { MakeBoCopy(); }
 
-  long GetVTypeKey() const;
-  std::string GetDescription() const;
-  personnel::TimePeriod GetTimePeriod() const;
-  personnel::Interval GetInterval() const;
-  base::VFixed GetFactor1() const;
-  base::VFixed GetFactor2() const;
-  base::VFixed GetResult() const;
+  long GetVTypeKey() const { return field::Long(Value().vTypeKey); }
+  std::string GetDescription() const { return field::Text(Value().description); }
+  personnel::TimePeriod GetTimePeriod() const { return personnel::TimePeriod(Value().timePeriod); }
+  personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
+  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
+  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
+  base::VFixed GetResult() const { return field::Fixed(Value().result); }
 
   void Commit() {}
   void Delete() {}
@@ -120,21 +108,29 @@ class EvaFixedPayment : public base::BO<fixedpayment::EvaFixedPaymentStruct> {
 // extended filter and list display 0. There is no clear-all.
 class FixedPaymentFilter {
  public:
+  using ListDisplayOfEmployeeEnum =
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum;
+
   FixedPaymentFilter();
 
-  void SetFromDate(base::VDate const& v);
-  void SetUntilDate(base::VDate const& v);
-  void SetAfterJournalized(bool v);
-  void SetVtn(long v);
-  void ClearVtn();
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
-  void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
+  void SetFromDate(base::VDate const& v) { field::Set(filter_.fromDate, v); }
+  void SetUntilDate(base::VDate const& v) { field::Set(filter_.untilDate, v); }
+  void SetAfterJournalized(bool v) { field::Set(filter_.afterJournalized, v); }
+  void SetVtn(long v) { filter_.vtn.vtn(static_cast<CORBA::Long>(v)); }
+  void ClearVtn() { filter_.vtn._default(); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
+  void SetListDisplayOfEmployeeEnum(ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
 
   fixedpayment::FixedPaymentFilterStruct ToIdl() const { return filter_; }
 

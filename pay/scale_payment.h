@@ -11,9 +11,10 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
+#include "field.h"
 #include "interval.h"
 #include "personnel_bo.h"
-#include "scalepayment.hh"
+#include "scalepayment_kind.h"
 #include "sortierung.h"
 #include "vcallback.h"
 #include "vdate.h"
@@ -21,30 +22,20 @@
 
 namespace ostrel {
 
-namespace scalepayment = com::ostrel::personnel::domain::employee::scalepayment;
-
-struct ScalePaymentService {
-  using Servant = scalepayment::ScalePaymentServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.scalepayment.ScalePaymentServantImpl";
-};
-
 // The time-independent part: the employee and the pay scale.
 //
-// A new root holds a default EmployeeShort and no pay scale. Built from a
-// struct it takes that struct's identity and keeps the struct as its saved
-// value; a copy also saves what it copied.
-class ScalePaymentRoot : public base::BO<scalepayment::ScalePaymentRootStruct> {
+// A new root holds a default EmployeeShort and no pay scale and counts as
+// unchanged. Built from a struct or copied it takes that value as its saved
+// value and its identity (RecordPart).
+class ScalePaymentRoot : public RecordPart<scalepayment::ScalePaymentRootStruct> {
  public:
   ScalePaymentRoot();
-  explicit ScalePaymentRoot(scalepayment::ScalePaymentRootStruct const& s);
-  ScalePaymentRoot(ScalePaymentRoot const& o);
-  ScalePaymentRoot& operator=(ScalePaymentRoot const&) = default;
+  using RecordPart::RecordPart;
 
-  EmployeeShort GetEmployeeShort() const;
-  void SetEmployeeShort(EmployeeShort const& v);
-  std::string GetOidPayScale() const;
-  void SetOidPayScale(std::string const& v);
+  EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
+  std::string GetOidPayScale() const { return field::Text(Value().oidPayScale); }
+  void SetOidPayScale(std::string const& v) { field::Set(Value().oidPayScale, v); }
 };
 
 // One period of a scale payment.
@@ -52,45 +43,42 @@ class ScalePaymentRoot : public base::BO<scalepayment::ScalePaymentRootStruct> {
 // A new period is due every month once (NewInterval), has pay-scale level
 // 0, prints on the statement of earnings and takes part in automatic
 // increases; ids, percentage, performance factor and both upgrading dates
-// are empty. It counts as unchanged. Built from a struct it takes that
-// struct's identity and keeps the struct as its saved value; a copy also
-// saves what it copied.
+// are empty. It counts as unchanged. Built from a struct or copied it takes
+// that value as its saved value and its identity (RecordPart).
 //
 // OidScalePayment is filled by the server.
-class ScalePaymentTP : public base::BO<scalepayment::ScalePaymentTPStruct> {
+class ScalePaymentTP : public RecordPart<scalepayment::ScalePaymentTPStruct> {
  public:
   ScalePaymentTP();
-  explicit ScalePaymentTP(scalepayment::ScalePaymentTPStruct const& s);
-  ScalePaymentTP(ScalePaymentTP const& o);
-  ScalePaymentTP& operator=(ScalePaymentTP const&) = default;
+  using RecordPart::RecordPart;
 
   // Every month flag set and a count of 1; nothing else changes.
-  void NewInterval();
+  void NewInterval() { Value().interval = personnel::Interval(true).ToIdl(); }
 
-  std::string GetOidScalePayment() const;
-  void SetOidScalePayment(std::string const& v);
-  std::string GetOidPayScaleGroup() const;
-  void SetOidPayScaleGroup(std::string const& v);
-  long GetPayScaleLevel() const;
-  void SetPayScaleLevel(long v);
-  personnel::Interval GetInterval() const;
-  void SetInterval(personnel::Interval const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
-  base::VFixed GetPerformanceFactor() const;
-  void SetPerformanceFactor(base::VFixed const& v);
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  bool GetPrintOnStatementOfEarnings() const;
-  void SetPrintOnStatementOfEarnings(bool v);
-  base::VDate GetLastUpgrading() const;
-  void SetLastUpgrading(base::VDate const& v);
-  base::VDate GetNextUpgrading() const;
-  void SetNextUpgrading(base::VDate const& v);
-  bool GetNoAutomaticIncrease() const;
-  void SetNoAutomaticIncrease(bool v);
+  std::string GetOidScalePayment() const { return field::Text(Value().oidScalePayment); }
+  void SetOidScalePayment(std::string const& v) { field::Set(Value().oidScalePayment, v); }
+  std::string GetOidPayScaleGroup() const { return field::Text(Value().oidPayScaleGroup); }
+  void SetOidPayScaleGroup(std::string const& v) { field::Set(Value().oidPayScaleGroup, v); }
+  long GetPayScaleLevel() const { return field::Long(Value().payScaleLevel); }
+  void SetPayScaleLevel(long v) { field::Set(Value().payScaleLevel, v); }
+  personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
+  void SetInterval(personnel::Interval const& v) { Value().interval = v.ToIdl(); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
+  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
+  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  bool GetPrintOnStatementOfEarnings() const { return Value().printOnStatementOfEarnings; }
+  void SetPrintOnStatementOfEarnings(bool v) { field::Set(Value().printOnStatementOfEarnings, v); }
+  base::VDate GetLastUpgrading() const { return field::Date(Value().lastUpgrading); }
+  void SetLastUpgrading(base::VDate const& v) { field::Set(Value().lastUpgrading, v); }
+  base::VDate GetNextUpgrading() const { return field::Date(Value().nextUpgrading); }
+  void SetNextUpgrading(base::VDate const& v) { field::Set(Value().nextUpgrading, v); }
+  bool GetNoAutomaticIncrease() const { return Value().noAutomaticIncrease; }
+  void SetNoAutomaticIncrease(bool v) { field::Set(Value().noAutomaticIncrease, v); }
 };
 
 // One row of the development view: the amount of one scale payment over one
@@ -100,20 +88,24 @@ class ScalePaymentDevelopment : public base::BO<scalepayment::ScalePaymentDevelo
  public:
   // Numbers 0, empty texts and dates, due every month once.
   ScalePaymentDevelopment();
-  explicit ScalePaymentDevelopment(scalepayment::ScalePaymentDevelopmentStruct const& s);
+  explicit ScalePaymentDevelopment(scalepayment::ScalePaymentDevelopmentStruct const& s) : BO(s) {
+    MakeBoCopy();
+  }
 
-  long GetPersonnelnumber() const;
-  std::wstring GetName() const;
-  std::wstring GetPayScaleKey() const;
-  std::wstring GetPayScaleGroupKey() const;
-  long GetPayScaleLevelKey() const;
-  std::wstring GetPayScaleLevelDescription() const;
-  base::VFixed GetAmount() const;
-  long GetValueTypeNumber() const;
-  std::wstring GetValueTypeDescription() const;
-  base::VDate GetValidFrom() const;
-  base::VDate GetValidUntil() const;
-  personnel::Interval GetInterval() const;
+  long GetPersonnelnumber() const { return field::Long(Value().personnelnumber); }
+  std::wstring GetName() const { return field::Wide(Value().name); }
+  std::wstring GetPayScaleKey() const { return field::Wide(Value().payScaleKey); }
+  std::wstring GetPayScaleGroupKey() const { return field::Wide(Value().payScaleGroupKey); }
+  long GetPayScaleLevelKey() const { return field::Long(Value().payScaleLevelKey); }
+  std::wstring GetPayScaleLevelDescription() const {
+    return field::Wide(Value().payScaleLevelDescription);
+  }
+  base::VFixed GetAmount() const { return field::Fixed(Value().amount); }
+  long GetValueTypeNumber() const { return field::Long(Value().valueTypeNumber); }
+  std::wstring GetValueTypeDescription() const { return field::Wide(Value().valueTypeDescription); }
+  base::VDate GetValidFrom() const { return field::Date(Value().validFrom); }
+  base::VDate GetValidUntil() const { return field::Date(Value().validUntil); }
+  personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
 };
 
 // Selection of GetActiveScalePaymentsCB. Several filters in one query select
@@ -126,23 +118,33 @@ class ScalePaymentDevelopment : public base::BO<scalepayment::ScalePaymentDevelo
 // clear-all.
 class ScalePaymentFilter {
  public:
+  using ListDisplayOfEmployeeEnum =
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum;
+
   ScalePaymentFilter();
 
-  void SetFromDate(base::VDate const& v);
-  void SetUntilDate(base::VDate const& v);
-  void SetAfterJournalized(bool v);
-  void SetOidPayScale(std::string const& v);
-  void SetOidPayScaleGroup(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetPayScaleLevel(long v);
-  void ClearPayScaleLevel();
-  void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
+  void SetFromDate(base::VDate const& v) { field::Set(filter_.fromDate, v); }
+  void SetUntilDate(base::VDate const& v) { field::Set(filter_.untilDate, v); }
+  void SetAfterJournalized(bool v) { field::Set(filter_.afterJournalized, v); }
+  void SetOidPayScale(std::string const& v) { field::Set(filter_.oidPayScale, v); }
+  void SetOidPayScaleGroup(std::string const& v) { field::Set(filter_.oidPayScaleGroup, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetPayScaleLevel(long v) {
+    filter_.payScaleLevel.payScaleLevel(static_cast<CORBA::Long>(v));
+  }
+  void ClearPayScaleLevel() { filter_.payScaleLevel._default(); }
+  void SetListDisplayOfEmployeeEnum(ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
 
   scalepayment::ScalePaymentFilterStruct ToIdl() const { return filter_; }
 
@@ -199,9 +201,9 @@ class ScalePayment
                                             base::VDate valid);
 
   // The development rows of the scale payments `oids` (in order; null or
-  // empty sends none) at `effective`, which travels as its display text
-  // (c_str(), "DD.MM.YYYY"), not its wire text. `noHistory` asks for the
-  // period in force only instead of every period.
+  // empty sends none) at `effective`, which travels as its wire text
+  // (c_str()). `noHistory` asks for the period in force only instead of
+  // every period.
   static std::vector<ScalePaymentDevelopment*>* GetScalePaymentDevelopment(
       std::vector<std::string> const* oids, base::VDate effective, bool noHistory);
 };

@@ -12,86 +12,72 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
+#include "field.h"
 #include "personnel_bo.h"
-#include "record_layout.h"
 #include "sortierung.h"
-#include "varpayment.hh"
+#include "varpayment_kind.h"
 #include "vcallback.h"
 #include "vdate.h"
 #include "vfixed.h"
 
 namespace ostrel {
 
-namespace varpayment = com::ostrel::personnel::domain::employee::varpayment;
-
-// The record's parts are named after the record kind.
-template <>
-struct RecordLayout<varpayment::VarPaymentStruct>
-    : MemberLayout<&varpayment::VarPaymentStruct::varPaymentRoot,
-                   &varpayment::VarPaymentStruct::varPaymentTP> {};
-
-struct VarPaymentService {
-  using Servant = varpayment::VarPaymentServant;
-  static constexpr char kName[] =
-      "com.ostrel.personnel.servantimpl.employee.varpayment.VarPaymentServantImpl";
-};
-
 // The time-independent part: the employee (whose company every write sends
 // along) and the value type.
 //
-// A new root holds a default EmployeeShort and no value type. Built from a
-// struct it takes that struct's identity and keeps the struct as its saved
-// value; a copy also saves what it copied.
-class VarPaymentRoot : public base::BO<varpayment::VarPaymentRootStruct> {
+// A new root holds a default EmployeeShort and no value type and counts as
+// unchanged. Built from a struct or copied it takes that value as its saved
+// value and its identity (RecordPart).
+class VarPaymentRoot : public RecordPart<varpayment::VarPaymentRootStruct> {
  public:
   VarPaymentRoot();
-  explicit VarPaymentRoot(varpayment::VarPaymentRootStruct const& s);
-  VarPaymentRoot(VarPaymentRoot const& o);
-  VarPaymentRoot& operator=(VarPaymentRoot const&) = default;
+  using RecordPart::RecordPart;
 
   // The employee's short view.
-  EmployeeShort GetRoot() const;
-  void SetEmployeeShort(EmployeeShort const& v);
-  std::string GetOidValueType() const;
-  void SetOidValueType(std::string const& v);
+  EmployeeShort GetRoot() const { return EmployeeShort(Value().employeeShort); }
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
+  std::string GetOidValueType() const { return field::Text(Value().oidValueType); }
+  void SetOidValueType(std::string const& v) { field::Set(Value().oidValueType, v); }
 };
 
 // One period of a variable payment.
 //
 // A new period has every field empty; there are no defaults. Built from a
-// struct it takes that struct's identity and keeps the struct as its saved
-// value; a copy also saves what it copied.
+// struct or copied it takes that value as its saved value and its identity
+// (RecordPart).
 //
 // OidVarPayment and ErrorMessage are filled by the server: OidVarPayment
 // names the period, and Delete sends it; ErrorMessage says why an entry is
 // not acceptable (see VarPayment::CheckPreValues).
-class VarPaymentTP : public base::BO<varpayment::VarPaymentTPStruct> {
+class VarPaymentTP : public RecordPart<varpayment::VarPaymentTPStruct> {
  public:
-  VarPaymentTP();
-  explicit VarPaymentTP(varpayment::VarPaymentTPStruct const& s);
-  VarPaymentTP(VarPaymentTP const& o);
-  VarPaymentTP& operator=(VarPaymentTP const&) = default;
+  VarPaymentTP() { MakeBoCopy(); }
+  using RecordPart::RecordPart;
 
-  std::string GetOidVarPayment() const;
-  void SetOidVarPayment(std::string const& v);
-  base::VFixed GetFactor1() const;
-  void SetFactor1(base::VFixed const& v);
-  base::VFixed GetFactor2() const;
-  void SetFactor2(base::VFixed const& v);
-  base::VFixed GetResult() const;
-  void SetResult(base::VFixed const& v);
-  base::VFixed GetPercentage() const;
-  void SetPercentage(base::VFixed const& v);
-  base::VFixed GetPerformanceFactor() const;
-  void SetPerformanceFactor(base::VFixed const& v);
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  std::string GetErrorMessage() const;
-  void SetErrorMessage(std::string const& v);
-  std::wstring GetAdditionalInformation() const;
-  void SetAdditionalInformation(std::wstring const& v);
+  std::string GetOidVarPayment() const { return field::Text(Value().oidVarPayment); }
+  void SetOidVarPayment(std::string const& v) { field::Set(Value().oidVarPayment, v); }
+  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
+  void SetFactor1(base::VFixed const& v) { field::Set(Value().factor1, v); }
+  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
+  void SetFactor2(base::VFixed const& v) { field::Set(Value().factor2, v); }
+  base::VFixed GetResult() const { return field::Fixed(Value().result); }
+  void SetResult(base::VFixed const& v) { field::Set(Value().result, v); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
+  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
+  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  std::string GetErrorMessage() const { return field::Text(Value().errorMessage); }
+  void SetErrorMessage(std::string const& v) { field::Set(Value().errorMessage, v); }
+  std::wstring GetAdditionalInformation() const {
+    return field::Wide(Value().additionalInformation);
+  }
+  void SetAdditionalInformation(std::wstring const& v) {
+    field::Set(Value().additionalInformation, v);
+  }
 };
 
 // Selection of the variable-payment list queries. Several filters in one
@@ -109,20 +95,24 @@ class VarPaymentFilter {
   // filter stays as it was.
   void ClearVarPaymentFilter();
 
-  void SetFromDate(base::VDate const& v);
-  void SetUntilDate(base::VDate const& v);
-  void SetAfterJournalized(bool v);
-  void SetVtn(long v);
-  void ClearVtn();
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
+  void SetFromDate(base::VDate const& v) { field::Set(filter_.fromDate, v); }
+  void SetUntilDate(base::VDate const& v) { field::Set(filter_.untilDate, v); }
+  void SetAfterJournalized(bool v) { field::Set(filter_.afterJournalized, v); }
+  void SetVtn(long v) { filter_.vtn.vtn(static_cast<CORBA::Long>(v)); }
+  void ClearVtn() { filter_.vtn._default(); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
   // The cost centre and cost unit of the payment's period.
-  void SetOidCostCenterVP(std::string const& v);
-  void SetOidCostUnitVP(std::string const& v);
+  void SetOidCostCenterVP(std::string const& v) { field::Set(filter_.oidCostCenterVP, v); }
+  void SetOidCostUnitVP(std::string const& v) { field::Set(filter_.oidCostUnitVP, v); }
 
   varpayment::VarPaymentFilterStruct ToIdl() const { return filter_; }
 
@@ -207,11 +197,13 @@ class VarPayment
   // filled in and, for an entry that is not acceptable, its ErrorMessage.
   // `entry` itself is not changed.
   //
-  // A remote failure raises base::VException. Any other exception while
-  // preparing or making the call (for example no server configured) is
-  // swallowed; there is no answer then, and the result is a copy of `entry`
-  // as it was passed: its current value, which is also the copy's saved
-  // value, with its internal valid-from date as valid-from date.
+  // A remote failure raises base::VException. Any other failure while
+  // preparing or making the call (for example no server configured) leaves
+  // no answer; it is not raised, and the result is a copy of `entry` as it
+  // was passed (its current value, which is also the copy's saved value,
+  // with its internal valid-from date as valid-from date) whose
+  // ErrorMessage holds the failure's text, as for an entry the server does
+  // not accept.
   static VarPayment CheckPreValues(VarPayment entry, std::string oidPCompany);
 
   // Stores every entry of `entries` (their current values, in order;
@@ -228,8 +220,12 @@ class VarPayment
   using PersonnelRecord::SetHistory;
   using PersonnelRecord::SetRoot;
 
+  // The result of CheckPreValues when the call failed other than remotely:
+  // a copy of `entry` whose ErrorMessage, also saved, says why.
+  static VarPayment Unanswered(VarPayment const& entry, std::string const& why);
+
   // The company of the record's employee.
-  char const* OidPCompany() const;
+  char const* OidPCompany() const { return Value().varPaymentRoot.employeeShort.oidPCompany.in(); }
 };
 
 }  // namespace ostrel

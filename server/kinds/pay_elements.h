@@ -1,7 +1,8 @@
 // What the servants of the pay elements (bank details, fixed, variable and
 // scale payments) share: the employee as the server knows it, the employee
 // criteria of their filters, the value types payments are booked under,
-// exact decimal products, and the text of a filter in the call log.
+// exact decimal products, the text of a filter in the call log, and the
+// servant template (PayElementServant) that a kind fills with a small table.
 //
 // Value types. A value type's object id is "VT-<number>". Known numbers:
 //   1000 Base salary          1100 Overtime (preset factor 2: 25.00)
@@ -15,18 +16,25 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core.h"
 #include "dates.h"
 #include "employee.hh"
 #include "employees.h"
 #include "personnel.hh"
+#include "record_layout.h"
+#include "record_servant.h"
+#include "record_store.h"
 #include "serverbase.hh"
+#include "sorting.h"
 #include "text.h"
 
 namespace ostrel::server::pay {
@@ -40,10 +48,6 @@ namespace ax = com::ostrel::serverbase::applicationexception;
 }
 [[noreturn]] inline void Persistency(const std::string& message) {
   throw ax::PersistencyException(Widen(message).c_str());
-}
-
-inline void CheckDate(const std::string& text) {
-  if (!dates::IsUnset(text) && !dates::IsValid(text)) Domain("invalid date '" + text + "'");
 }
 
 // --- value types -------------------------------------------------------
@@ -297,6 +301,237 @@ bool MatchesCommon(const Filter& f, const emp::EmployeeShortStruct& e, const TP&
          Same(f.extendedFilter.oidCostCenter.in(), tp.oidCostCenter.in()) &&
          Same(f.extendedFilter.oidCostUnit.in(), tp.oidCostUnit.in());
 }
+
+// --- the servant template ------------------------------------------------
+
+// A kind's servant derives from PayElementServant<Kind>, where Kind is its
+// table:
+//
+//   struct FixedPaymentKind {
+//     using Struct = fp::FixedPaymentStruct;      // the record
+//     using Seq = fp::FixedPaymentSeq;
+//     using Filter = fp::FixedPaymentFilterStruct;
+//     using FilterSeq = fp::FixedPaymentFilterSeq;
+//     using Callback = fp::EEFixedPaymentStructCallback;
+//     static constexpr char kPrefix[] = "FP";       // of the record ids
+//     static constexpr bool kHistoryByEmployee = false;
+//     // What the server fills in besides the employee's short view.
+//     static void Decorate(Struct& r);
+//     static std::wstring Describe(const Filter& f);  // the call log's text
+//     // A record passes a filter when every condition holds.
+//     static constexpr Condition<Filter, Struct> kConditions[] = {...};
+//     // The kind's own sort keys, besides the employee's.
+//     static inline const std::vector<SortKey<Struct>> kSortKeys = {...};
+//   };
+//
+// and declares each IDL operation as a one-line call of the matching step
+// below, where its own rules (checks, presets) do not ask for more.
+
+template <class Filter, class Struct>
+using Condition = bool (*)(const Filter&, const Struct&);
+
+template <class Struct>
+using SortKey = std::pair<const char*, SortField<Struct>>;
+
+template <class Struct, class Get>
+SortField<Struct> ByValue(Get get) {
+  return [get](const Struct& a, const Struct& b) { return CompareValue(get(a), get(b)); };
+}
+template <class Struct, class Get>
+SortField<Struct> ByText(Get get) {
+  return [get](const Struct& a, const Struct& b) { return CompareText(get(a), get(b)); };
+}
+// Digit runs compare as numbers ("VT-900" before "VT-1000").
+template <class Struct, class Get>
+SortField<Struct> ByNatural(Get get) {
+  return [get](const Struct& a, const Struct& b) { return CompareNatural(get(a), get(b)); };
+}
+
+// The conditions most kinds' filters share.
+template <class Filter, class Struct>
+bool Common(const Filter& f, const Struct& r) {
+  using L = ::ostrel::RecordLayout<Struct>;
+  return MatchesCommon(f, L::RootPart(r).employeeShort, L::PeriodPart(r));
+}
+template <class Filter, class Struct>
+bool ListDisplay(const Filter& f, const Struct& r) {
+  using L = ::ostrel::RecordLayout<Struct>;
+  return Displayed(f.listDisplayOfEmployeeEnum, L::RootPart(r).employeeShort,
+                   f.fixedDateOfWithDrawal.in());
+}
+
+// Which periods a history query answers.
+enum class Periods { kAll, kActive, kEffective };
+
+template <class Kind>
+class PayElementServant : public RecordServant {
+ public:
+  using Struct = typename Kind::Struct;
+  using Seq = typename Kind::Seq;
+  using FilterSeq = typename Kind::FilterSeq;
+  using Layout = ::ostrel::RecordLayout<Struct>;
+  using Store = RecordStore<Struct>;
+  using Sort = com::ostrel::serverbase::query::SortierungStruct;
+  using Token = com::ostrel::serverbase::access::AccessToken_ptr;
+
+  explicit PayElementServant(Core& core)
+      : RecordServant(core), store_(core.Store<Struct>(Kind::kPrefix)) {}
+
+ protected:
+  // --- the standard operations; each logs its arguments and has what it
+  // received checked (wire_check.h) first.
+
+  Struct* Create(Token token, const char* op, const Struct& r) {
+    const std::wstring user = Enter(token, op, {RecordArg(r)}, r);
+    return Out(store_.Create(user, r));
+  }
+  Struct* Add(Token token, const char* op, const Struct& r, bool removeNew) {
+    const std::wstring user = Enter(token, op, {RecordArg(r), Arg(removeNew)}, r);
+    return Out(store_.Add(user, r, removeNew));
+  }
+  Struct* Set(Token token, const char* op, const Struct& r, bool removeNew) {
+    const std::wstring user = Enter(token, op, {RecordArg(r), Arg(removeNew)}, r);
+    return Out(store_.Set(user, r, removeNew));
+  }
+  void Delete(Token token, const char* op, const char* oidEmployee, const char* oid,
+              CORBA::Long version) {
+    const std::wstring user = Enter(token, op, {Arg(oidEmployee), Arg(oid), Arg(version)});
+    const std::string employee = oidEmployee;
+    store_.Delete(user, oid, version, &employee);
+  }
+  Struct* GetAt(Token token, const char* oid, const char* effective, const char* valid) {
+    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective), Arg(valid)},
+          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
+    return Out(store_.GetAt(oid, effective, valid));
+  }
+  Seq* List(Token token, const char* op, const FilterSeq& filters, const Sort& sort) {
+    Enter(token, op, {FiltersArg(filters, Kind::Describe), Arg(sort)}, filters);
+    return new Seq(ToSeq<Seq>(Select(filters, sort)));
+  }
+  void StreamList(Token token, const char* op, const FilterSeq& filters, const Sort& sort,
+                  typename Kind::Callback::_ptr_type callback) {
+    const StreamCall call =
+        EnterStream(token, op, {FiltersArg(filters, Kind::Describe), Arg(sort)}, filters);
+    NeedCallback(callback);
+    Stream<typename Kind::Callback>(callback, ToSeq<Seq>(Select(filters, sort)), call);
+  }
+  // All or active periods of the record `oid` (of every record of the
+  // employee `oid` for a kind with kHistoryByEmployee).
+  Seq* History(Token token, const char* op, const char* oid, Periods which) {
+    Enter(token, op, {Arg(oid)});
+    return OutSeq(HistoryOf(oid, which, ""));
+  }
+  // The periods in force at a date.
+  Seq* EffectiveHistory(Token token, const char* op, const char* oid, DateArg date) {
+    Enter(token, op, {Arg(oid), Arg(date.text)}, date);
+    return OutSeq(HistoryOf(oid, Periods::kEffective, date.text));
+  }
+  Seq* CopyForEmployee(Token token, const char* op, const char* oidEmployee,
+                       const char* validFrom) {
+    Enter(token, op, {Arg(oidEmployee), Arg(validFrom)}, DateArg{"validFrom", validFrom});
+    return OutSeq(store_.CopyForEmployee(oidEmployee, validFrom));
+  }
+
+  // --- the pieces the steps are made of.
+
+  // The record as the server answers it: the employee's short view as it is
+  // now, and what the kind fills in.
+  Struct Decorated(Struct r) const {
+    auto& e = Layout::RootPart(r).employeeShort;
+    e = Employee(core_, e);
+    Kind::Decorate(r);
+    return r;
+  }
+  Struct* Out(const Struct& r) const { return new Struct(Decorated(r)); }
+  Seq* OutSeq(const std::vector<Struct>& items) const {
+    auto* seq = new Seq;
+    seq->length(static_cast<CORBA::ULong>(items.size()));
+    for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Decorated(items[i]);
+    return seq;
+  }
+
+  // The decorated records that pass any of the filters (all without one) and
+  // `also`, in the sort's order. Filters see the employee as it is now, so
+  // the store lists everything and the filters run outside its lock. A bad
+  // sort key fails before.
+  std::vector<Struct> Select(const FilterSeq& filters, const Sort& sort,
+                             const std::function<bool(const Struct&)>& also = {}) const {
+    const typename Store::Ordering order = Ordering(sort);
+    std::vector<Struct> items;
+    for (const Struct& stored : store_.List({})) {
+      Struct r = Decorated(stored);
+      if (also && !also(r)) continue;
+      bool keep = filters.length() == 0;
+      for (CORBA::ULong i = 0; i < filters.length() && !keep; ++i) keep = Matches(filters[i], r);
+      if (keep) items.push_back(std::move(r));
+    }
+    if (order) std::stable_sort(items.begin(), items.end(), order);
+    return items;
+  }
+
+  // The periods of one record.
+  std::vector<Struct> PeriodsOf(const std::string& oid, Periods which,
+                                const std::string& date) const {
+    switch (which) {
+      case Periods::kAll:
+        return store_.AllHistory(oid);
+      case Periods::kActive:
+        return store_.ActiveHistory(oid);
+      case Periods::kEffective:
+      default:
+        return store_.EffectiveHistory(oid, date);
+    }
+  }
+  // The employee's records not deleted, each with its latest period.
+  std::vector<Struct> OfEmployee(const std::string& oidEmployee) const {
+    return store_.List(
+        [&oidEmployee](const Struct& r) { return oidEmployee == Layout::EmployeeOid(r); });
+  }
+  // The periods of each of the employee's records, record by record.
+  std::vector<Struct> EmployeePeriods(const std::string& oidEmployee, Periods which,
+                                      const std::string& date) const {
+    std::vector<Struct> items;
+    for (const Struct& r : OfEmployee(oidEmployee)) {
+      for (Struct& p : PeriodsOf(Layout::RootIdentity(r).objectid.in(), which, date)) {
+        items.push_back(std::move(p));
+      }
+    }
+    return items;
+  }
+
+  static void NeedCallback(CORBA::Object_ptr callback) {
+    if (CORBA::is_nil(callback)) {
+      throw com::ostrel::serverbase::applicationexception::ApplicationLayerException(
+          L"no callback given");
+    }
+  }
+
+  Store& store_;
+
+ private:
+  std::vector<Struct> HistoryOf(const std::string& oid, Periods which,
+                                const std::string& date) const {
+    return Kind::kHistoryByEmployee ? EmployeePeriods(oid, which, date)
+                                    : PeriodsOf(oid, which, date);
+  }
+
+  static bool Matches(const typename Kind::Filter& f, const Struct& r) {
+    for (Condition<typename Kind::Filter, Struct> holds : Kind::kConditions) {
+      if (!holds(f, r)) return false;
+    }
+    return true;
+  }
+
+  static typename Store::Ordering Ordering(const Sort& sort) {
+    static const std::map<std::string, SortField<Struct>> kFields = [] {
+      auto fields = EmployeeSortFields<Struct>(
+          [](const Struct& r) -> const auto& { return Layout::RootPart(r); });
+      for (const auto& [name, field] : Kind::kSortKeys) fields.emplace(name, field);
+      return fields;
+    }();
+    return MakeOrdering<Struct>(sort, kFields);
+  }
+};
 
 }  // namespace ostrel::server::pay
 

@@ -18,8 +18,8 @@
 // and no amount.
 //
 // Development rows (getScalePaymentDevelopments). The effective time point
-// is the date's display text "DD.MM.YYYY"; "" and "00.00.0000" mean none,
-// any other text is refused. Per scale payment, in the order of the ids:
+// is a date's wire text; "" and "0000-00-00" mean none. Per scale payment,
+// in the order of the ids:
 // with noHistory the period in force at the time point (the latest without
 // one); otherwise every period not superseded that starts by the time point
 // (all without one), by start. Each row: personnel number, "<surname>,
@@ -42,37 +42,27 @@
 //   extendedFilter            cost centre and cost unit of the period.
 //
 // Sort keys: payScaleLevel, personnelNumber, surname, objectid.
-#include <algorithm>
-#include <cstdio>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dates.h"
 #include "pay_elements.h"
-#include "record_servant.h"
-#include "record_store.h"
 #include "registry.h"
-#include "scalepayment.hh"
-#include "sorting.h"
+#include "scalepayment_kind.h"
 #include "text.h"
 
 namespace {
 
 namespace sp = com::ostrel::personnel::domain::employee::scalepayment;
 namespace emp = com::ostrel::personnel::domain::employee;
-namespace ax = com::ostrel::serverbase::applicationexception;
 namespace dates = ostrel::server::dates;
 namespace pay = ostrel::server::pay;
-using ostrel::server::Arg;
-using ostrel::server::RecordArg;
-using ostrel::server::Widen;
-using Store = ostrel::server::RecordStore<sp::ScalePaymentStruct>;
 using com::ostrel::serverbase::access::AccessToken_ptr;
-
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.scalepayment.ScalePaymentServantImpl";
+using ostrel::server::Arg;
+using ostrel::server::DateArg;
+using ostrel::server::Widen;
+using pay::Periods;
 
 struct PayScale {
   const char* oid;
@@ -117,67 +107,54 @@ std::string LevelAmount(const Group& g, long level) {
   return total ? *total : "";
 }
 
-// "DD.MM.YYYY" as "YYYY-MM-DD"; "" for no time point; nothing for a text
-// that is neither.
-std::optional<std::string> FromDisplay(const std::string& text) {
-  if (text.empty() || text == "00.00.0000") return std::string();
-  int day = 0;
-  int month = 0;
-  int year = 0;
-  char tail = 0;
-  if (text.size() != 10 ||
-      std::sscanf(text.c_str(), "%2d.%2d.%4d%c", &day, &month, &year, &tail) != 3) {
-    return std::nullopt;
-  }
-  char wire[16];
-  std::snprintf(wire, sizeof wire, "%04d-%02d-%02d", year, month, day);
-  if (!dates::IsValid(wire)) return std::nullopt;
-  return std::string(wire);
-}
+struct ScalePaymentKind {
+  using Struct = sp::ScalePaymentStruct;
+  using Seq = sp::ScalePaymentSeq;
+  using Filter = sp::ScalePaymentFilterStruct;
+  using FilterSeq = sp::ScalePaymentFilterSeq;
+  using Callback = sp::EEScalePaymentStructCallback;
+  using R = Struct;
+  using F = Filter;
+  static constexpr char kPrefix[] = "SP";
+  static constexpr bool kHistoryByEmployee = false;
 
-std::wstring Describe(const sp::ScalePaymentFilterStruct& f) {
-  using pay::OptArg;
-  return pay::Fields({
-      {"fromDate", Arg(f.fromDate.in())},
-      {"untilDate", Arg(f.untilDate.in())},
-      {"afterJournalized", Arg(bool(f.afterJournalized))},
-      {"oidPayScale", Arg(f.oidPayScale.in())},
-      {"oidPayScaleGroup", Arg(f.oidPayScaleGroup.in())},
-      {"oidPCompany", Arg(f.oidPCompany.in())},
-      {"pnr", OptArg(f.pnr, [](auto& u) { return std::to_wstring(u.pnr()); })},
-      {"surname", Arg(f.surname.in())},
-      {"fixedDateOfWithDrawal", Arg(f.fixedDateOfWithDrawal.in())},
-      {"payScaleLevel",
-       OptArg(f.payScaleLevel, [](auto& u) { return std::to_wstring(u.payScaleLevel()); })},
-      {"listDisplayOfEmployeeEnum", std::to_wstring(f.listDisplayOfEmployeeEnum)},
-      {"extendedFilter", pay::ExtendedArg(f.extendedFilter)},
-  });
-}
+  static void Decorate(R& r) { r.history.oidScalePayment = r.history.objectStruct.objectid; }
 
-bool Matches(const sp::ScalePaymentFilterStruct& f, const sp::ScalePaymentStruct& r) {
-  const emp::EmployeeShortStruct& e = r.root.employeeShort;
-  const sp::ScalePaymentTPStruct& tp = r.history;
-  if (!pay::MatchesCommon(f, e, tp)) return false;
-  if (!pay::Same(f.oidPayScale.in(), r.root.oidPayScale.in())) return false;
-  if (!pay::Same(f.oidPayScaleGroup.in(), tp.oidPayScaleGroup.in())) return false;
-  if (f.payScaleLevel._d() && f.payScaleLevel.payScaleLevel() != tp.payScaleLevel) return false;
-  return pay::Displayed(f.listDisplayOfEmployeeEnum, e, f.fixedDateOfWithDrawal.in());
-}
-
-Store::Ordering Ordering(const sp::SortierungStruct& sort) {
-  using ostrel::server::CompareValue;
-  using ostrel::server::SortField;
-  using R = sp::ScalePaymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = [] {
-    auto f =
-        ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
-    f.emplace("payScaleLevel", [](const R& a, const R& b) {
-      return CompareValue(a.history.payScaleLevel, b.history.payScaleLevel);
+  static std::wstring Describe(const F& f) {
+    using pay::OptArg;
+    return pay::Fields({
+        {"fromDate", Arg(f.fromDate.in())},
+        {"untilDate", Arg(f.untilDate.in())},
+        {"afterJournalized", Arg(bool(f.afterJournalized))},
+        {"oidPayScale", Arg(f.oidPayScale.in())},
+        {"oidPayScaleGroup", Arg(f.oidPayScaleGroup.in())},
+        {"oidPCompany", Arg(f.oidPCompany.in())},
+        {"pnr", OptArg(f.pnr, [](auto& u) { return std::to_wstring(u.pnr()); })},
+        {"surname", Arg(f.surname.in())},
+        {"fixedDateOfWithDrawal", Arg(f.fixedDateOfWithDrawal.in())},
+        {"payScaleLevel",
+         OptArg(f.payScaleLevel, [](auto& u) { return std::to_wstring(u.payScaleLevel()); })},
+        {"listDisplayOfEmployeeEnum", std::to_wstring(f.listDisplayOfEmployeeEnum)},
+        {"extendedFilter", pay::ExtendedArg(f.extendedFilter)},
     });
-    return f;
-  }();
-  return ostrel::server::MakeOrdering<R>(sort, kFields);
-}
+  }
+
+  static constexpr pay::Condition<F, R> kConditions[] = {
+      pay::Common<F, R>,
+      [](const F& f, const R& r) { return pay::Same(f.oidPayScale.in(), r.root.oidPayScale.in()); },
+      [](const F& f, const R& r) {
+        return pay::Same(f.oidPayScaleGroup.in(), r.history.oidPayScaleGroup.in());
+      },
+      [](const F& f, const R& r) {
+        return !f.payScaleLevel._d() || f.payScaleLevel.payScaleLevel() == r.history.payScaleLevel;
+      },
+      pay::ListDisplay<F, R>,
+  };
+
+  static inline const std::vector<pay::SortKey<R>> kSortKeys = {
+      {"payScaleLevel", pay::ByValue<R>([](const R& r) { return r.history.payScaleLevel; })},
+  };
+};
 
 sp::ScalePaymentDevelopmentStruct Development(const sp::ScalePaymentStruct& r) {
   const emp::EmployeeShortStruct& e = r.root.employeeShort;
@@ -215,74 +192,51 @@ sp::ScalePaymentDevelopmentStruct Development(const sp::ScalePaymentStruct& r) {
 
 class ScalePaymentServantImpl
     : public POA_com::ostrel::personnel::domain::employee::scalepayment::ScalePaymentServant,
-      public ostrel::server::RecordServant {
+      public pay::PayElementServant<ScalePaymentKind> {
  public:
-  explicit ScalePaymentServantImpl(ostrel::server::Core& core)
-      : RecordServant(core), store_(core.Store<sp::ScalePaymentStruct>("SP")) {}
+  using PayElementServant::PayElementServant;
 
   sp::ScalePaymentStruct* createScalePayment(AccessToken_ptr token,
                                              const sp::ScalePaymentStruct& r) override {
-    const std::wstring user = Enter(token, "createScalePayment", {RecordArg(r)});
-    return Out(store_.Create(user, r));
+    return Create(token, "createScalePayment", r);
   }
-
   sp::ScalePaymentStruct* addScalePayment(AccessToken_ptr token, const sp::ScalePaymentStruct& r,
                                           CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "addScalePayment", {RecordArg(r), Arg(removeNew)});
-    return Out(store_.Add(user, r, removeNew));
+    return Add(token, "addScalePayment", r, removeNew);
   }
-
   sp::ScalePaymentStruct* setScalePayment(AccessToken_ptr token, const sp::ScalePaymentStruct& r,
                                           CORBA::Boolean removeNew) override {
-    const std::wstring user = Enter(token, "setScalePayment", {RecordArg(r), Arg(removeNew)});
-    return Out(store_.Set(user, r, removeNew));
+    return Set(token, "setScalePayment", r, removeNew);
   }
-
   void deleteScalePayment(AccessToken_ptr token, const char* oidEmployee, const char* oid,
                           CORBA::Long version) override {
-    const std::wstring user =
-        Enter(token, "deleteScalePayment", {Arg(oidEmployee), Arg(oid), Arg(version)});
-    const std::string employee = oidEmployee;
-    store_.Delete(user, oid, version, &employee);
+    Delete(token, "deleteScalePayment", oidEmployee, oid, version);
   }
-
   sp::ScalePaymentStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oid,
                                                 const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective), Arg(valid)});
-    return Out(store_.GetAt(oid, effective, valid));
+    return GetAt(token, oid, effective, valid);
   }
-
   void getActiveScalePaymentsCB(AccessToken_ptr token, const sp::ScalePaymentFilterSeq& filter,
                                 const sp::SortierungStruct& sort,
                                 sp::EEScalePaymentStructCallback_ptr callback) override {
-    const StreamCall call = EnterStream(token, "getActiveScalePaymentsCB",
-                                        {pay::FiltersArg(filter, Describe), Arg(sort)});
-    if (CORBA::is_nil(callback)) throw ax::ApplicationLayerException(L"no callback given");
-    Stream<sp::EEScalePaymentStructCallback>(callback, Select(filter, Ordering(sort)), call);
+    StreamList(token, "getActiveScalePaymentsCB", filter, sort, callback);
   }
-
   sp::ScalePaymentSeq* getActiveEffectiveScalePaymentHistory(AccessToken_ptr token,
                                                              const char* oid) override {
-    Enter(token, "getActiveEffectiveScalePaymentHistory", {Arg(oid)});
-    return OutSeq(store_.ActiveHistory(oid));
+    return History(token, "getActiveEffectiveScalePaymentHistory", oid, Periods::kActive);
   }
-
   sp::ScalePaymentSeq* getAllScalePaymentHistory(AccessToken_ptr token, const char* oid) override {
-    Enter(token, "getAllScalePaymentHistory", {Arg(oid)});
-    return OutSeq(store_.AllHistory(oid));
+    return History(token, "getAllScalePaymentHistory", oid, Periods::kAll);
   }
-
   sp::ScalePaymentSeq* getEffectiveScalePaymentHistory(AccessToken_ptr token, const char* oid,
                                                        const char* date) override {
-    Enter(token, "getEffectiveScalePaymentHistory", {Arg(oid), Arg(date)});
-    return OutSeq(store_.EffectiveHistory(oid, date));
+    return EffectiveHistory(token, "getEffectiveScalePaymentHistory", oid,
+                            {"destinationTimePoint", date});
   }
-
   sp::ScalePaymentSeq* getScalePaymentsForEmployeeCopy(AccessToken_ptr token,
                                                        const char* oidEmployee,
                                                        const char* validFrom) override {
-    Enter(token, "getScalePaymentsForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)});
-    return OutSeq(store_.CopyForEmployee(oidEmployee, validFrom));
+    return CopyForEmployee(token, "getScalePaymentsForEmployeeCopy", oidEmployee, validFrom);
   }
 
   sp::ScalePaymentDevelopmentSeq* getScalePaymentDevelopments(AccessToken_ptr token,
@@ -293,65 +247,27 @@ class ScalePaymentServantImpl
     for (CORBA::ULong i = 0; i < oids.length(); ++i) {
       ids += (i > 0 ? L"," : L"") + Arg(oids[i].in());
     }
-    Enter(token, "getScalePaymentDevelopments", {ids + L"]", Arg(effective), Arg(noHistory)});
-    const std::optional<std::string> at = FromDisplay(effective);
-    if (!at) {
-      pay::Domain("effective time point '" + std::string(effective) + "' is not a date DD.MM.YYYY");
-    }
+    Enter(token, "getScalePaymentDevelopments", {ids + L"]", Arg(effective), Arg(noHistory)},
+          DateArg{"effectiveTimePoint", effective});
+    const std::string at = dates::IsUnset(effective) ? "" : effective;
     std::vector<sp::ScalePaymentDevelopmentStruct> rows;
     for (CORBA::ULong i = 0; i < oids.length(); ++i) {
       const std::string oid = oids[i].in();
       if (noHistory) {
-        rows.push_back(Development(Decorated(store_.Get(oid, *at))));
+        rows.push_back(Development(Decorated(store_.Get(oid, at))));
         continue;
       }
       for (const sp::ScalePaymentStruct& r : store_.ActiveHistory(oid)) {
-        if (!at->empty() && *at < std::string(r.history.timePeriod.internalValidFrom.in()))
-          continue;
+        if (!at.empty() && at < std::string(r.history.timePeriod.internalValidFrom.in())) continue;
         rows.push_back(Development(Decorated(r)));
       }
     }
-    auto* seq = new sp::ScalePaymentDevelopmentSeq;
-    *seq = ostrel::server::ToSeq<sp::ScalePaymentDevelopmentSeq>(rows);
-    return seq;
+    return new sp::ScalePaymentDevelopmentSeq(
+        ostrel::server::ToSeq<sp::ScalePaymentDevelopmentSeq>(rows));
   }
-
- private:
-  sp::ScalePaymentStruct Decorated(sp::ScalePaymentStruct r) {
-    r.root.employeeShort = pay::Employee(core_, r.root.employeeShort);
-    r.history.oidScalePayment = r.history.objectStruct.objectid;
-    return r;
-  }
-
-  sp::ScalePaymentStruct* Out(const sp::ScalePaymentStruct& r) {
-    return new sp::ScalePaymentStruct(Decorated(r));
-  }
-
-  sp::ScalePaymentSeq* OutSeq(const std::vector<sp::ScalePaymentStruct>& items) {
-    auto* seq = new sp::ScalePaymentSeq;
-    seq->length(static_cast<CORBA::ULong>(items.size()));
-    for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Decorated(items[i]);
-    return seq;
-  }
-
-  // Filters see the employee as it is now, so the store lists everything
-  // and the filters run outside its lock. A bad sort key fails before.
-  sp::ScalePaymentSeq Select(const sp::ScalePaymentFilterSeq& filters,
-                             const Store::Ordering& order) {
-    std::vector<sp::ScalePaymentStruct> items;
-    for (const sp::ScalePaymentStruct& stored : store_.List({})) {
-      sp::ScalePaymentStruct r = Decorated(stored);
-      bool keep = filters.length() == 0;
-      for (CORBA::ULong i = 0; i < filters.length() && !keep; ++i) keep = Matches(filters[i], r);
-      if (keep) items.push_back(std::move(r));
-    }
-    if (order) std::stable_sort(items.begin(), items.end(), order);
-    return ostrel::server::ToSeq<sp::ScalePaymentSeq>(items);
-  }
-
-  Store& store_;
 };
 
-ostrel::server::RegisterServant<ScalePaymentServantImpl> registration(kName);
+ostrel::server::RegisterServant<ScalePaymentServantImpl> registration(
+    ostrel::ScalePaymentService::kName);
 
 }  // namespace

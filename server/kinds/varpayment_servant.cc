@@ -11,9 +11,9 @@
 // refuses an entry that fails it with a DomainException carrying the
 // message). An entry is not acceptable, first reason wins, when:
 //   - it has no value type, or one the server does not know (pay_elements.h);
-//   - factor1, factor2, result, percentage or performanceFactor is given but
-//     is no number;
 //   - its employee does not belong to the company given.
+// (A factor, result, percentage or performance factor that is no number is
+// refused with the other malformed texts before, wire_check.h.)
 // Preset values, filled where empty: factor2 from the value type (where it
 // has one), percentage 100, performanceFactor 1, and result
 // factor1 x factor2 x percentage / 100 x performanceFactor, rounded to
@@ -40,32 +40,15 @@
 //                             cost centre and cost unit of the period.
 //
 // Sort keys: oidValueType, effectiveFrom, personnelNumber, surname, objectid.
-#include <algorithm>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dates.h"
 #include "pay_elements.h"
-#include "record_servant.h"
-#include "record_store.h"
 #include "registry.h"
-#include "sorting.h"
 #include "text.h"
-#include "varpayment.hh"
-
-namespace ostrel {
-
-// The server's view of the record's parts; the client library declares the
-// same in pay/var_payment.h.
-template <>
-struct RecordLayout<com::ostrel::personnel::domain::employee::varpayment::VarPaymentStruct>
-    : MemberLayout<
-          &com::ostrel::personnel::domain::employee::varpayment::VarPaymentStruct::varPaymentRoot,
-          &com::ostrel::personnel::domain::employee::varpayment::VarPaymentStruct::varPaymentTP> {};
-
-}  // namespace ostrel
+#include "varpayment_kind.h"
 
 namespace {
 
@@ -74,64 +57,69 @@ namespace emp = com::ostrel::personnel::domain::employee;
 namespace ax = com::ostrel::serverbase::applicationexception;
 namespace dates = ostrel::server::dates;
 namespace pay = ostrel::server::pay;
+using com::ostrel::serverbase::access::AccessToken_ptr;
 using ostrel::server::Arg;
 using ostrel::server::CountArg;
+using ostrel::server::DateArg;
 using ostrel::server::RecordArg;
-using Store = ostrel::server::RecordStore<vp::VarPaymentStruct>;
-using com::ostrel::serverbase::access::AccessToken_ptr;
+using pay::Periods;
 
-constexpr char kName[] =
-    "com.ostrel.personnel.servantimpl.employee.varpayment.VarPaymentServantImpl";
+struct VarPaymentKind {
+  using Struct = vp::VarPaymentStruct;
+  using Seq = vp::VarPaymentSeq;
+  using Filter = vp::VarPaymentFilterStruct;
+  using FilterSeq = vp::VarPaymentFilterSeq;
+  using Callback = vp::EEVarPaymentStructCallback;
+  using R = Struct;
+  using F = Filter;
+  static constexpr char kPrefix[] = "VAR";
+  static constexpr bool kHistoryByEmployee = false;
 
-std::wstring Describe(const vp::VarPaymentFilterStruct& f) {
-  using pay::OptArg;
-  return pay::Fields({
-      {"fromDate", Arg(f.fromDate.in())},
-      {"untilDate", Arg(f.untilDate.in())},
-      {"afterJournalized", Arg(bool(f.afterJournalized))},
-      {"vtn", OptArg(f.vtn, [](auto& u) { return std::to_wstring(u.vtn()); })},
-      {"oidPCompany", Arg(f.oidPCompany.in())},
-      {"pnr", OptArg(f.pnr, [](auto& u) { return std::to_wstring(u.pnr()); })},
-      {"surname", Arg(f.surname.in())},
-      {"fixedDateOfWithDrawal", Arg(f.fixedDateOfWithDrawal.in())},
-      {"extendedFilter", pay::ExtendedArg(f.extendedFilter)},
-      {"oidCostCenterVP", Arg(f.oidCostCenterVP.in())},
-      {"oidCostUnitVP", Arg(f.oidCostUnitVP.in())},
-  });
-}
-
-bool Matches(const vp::VarPaymentFilterStruct& f, const vp::VarPaymentStruct& r) {
-  const emp::EmployeeShortStruct& e = r.varPaymentRoot.employeeShort;
-  const vp::VarPaymentTPStruct& tp = r.varPaymentTP;
-  if (!pay::MatchesCommon(f, e, tp)) return false;
-  if (f.vtn._d() && f.vtn.vtn() != pay::ValueTypeOf(r.varPaymentRoot.oidValueType.in()).number) {
-    return false;
+  static void Decorate(R& r) {
+    r.varPaymentTP.oidVarPayment = r.varPaymentTP.objectStruct.objectid;
   }
-  const std::string fixed = f.fixedDateOfWithDrawal.in();
-  if (!dates::IsUnset(fixed) && pay::Withdrawn(e, fixed)) return false;
-  if (!pay::Same(f.oidCostCenterVP.in(), tp.oidCostCenter.in())) return false;
-  return pay::Same(f.oidCostUnitVP.in(), tp.oidCostUnit.in());
-}
 
-Store::Ordering Ordering(const vp::SortierungStruct& sort) {
-  using ostrel::server::CompareNatural;
-  using ostrel::server::CompareText;
-  using ostrel::server::SortField;
-  using R = vp::VarPaymentStruct;
-  static const std::map<std::string, SortField<R>> kFields = [] {
-    auto f = ostrel::server::EmployeeSortFields<R>(
-        [](const R& r) -> const auto& { return r.varPaymentRoot; });
-    f.emplace("oidValueType", [](const R& a, const R& b) {
-      return CompareNatural(a.varPaymentRoot.oidValueType.in(), b.varPaymentRoot.oidValueType.in());
+  static std::wstring Describe(const F& f) {
+    using pay::OptArg;
+    return pay::Fields({
+        {"fromDate", Arg(f.fromDate.in())},
+        {"untilDate", Arg(f.untilDate.in())},
+        {"afterJournalized", Arg(bool(f.afterJournalized))},
+        {"vtn", OptArg(f.vtn, [](auto& u) { return std::to_wstring(u.vtn()); })},
+        {"oidPCompany", Arg(f.oidPCompany.in())},
+        {"pnr", OptArg(f.pnr, [](auto& u) { return std::to_wstring(u.pnr()); })},
+        {"surname", Arg(f.surname.in())},
+        {"fixedDateOfWithDrawal", Arg(f.fixedDateOfWithDrawal.in())},
+        {"extendedFilter", pay::ExtendedArg(f.extendedFilter)},
+        {"oidCostCenterVP", Arg(f.oidCostCenterVP.in())},
+        {"oidCostUnitVP", Arg(f.oidCostUnitVP.in())},
     });
-    f.emplace("effectiveFrom", [](const R& a, const R& b) {
-      return CompareText(a.varPaymentTP.timePeriod.effectiveFrom.in(),
-                         b.varPaymentTP.timePeriod.effectiveFrom.in());
-    });
-    return f;
-  }();
-  return ostrel::server::MakeOrdering<R>(sort, kFields);
-}
+  }
+
+  static constexpr pay::Condition<F, R> kConditions[] = {
+      pay::Common<F, R>,
+      [](const F& f, const R& r) {
+        return !f.vtn._d() ||
+               f.vtn.vtn() == pay::ValueTypeOf(r.varPaymentRoot.oidValueType.in()).number;
+      },
+      // No list display: only a fixed date given excludes the withdrawn.
+      [](const F& f, const R& r) {
+        const std::string fixed = f.fixedDateOfWithDrawal.in();
+        return dates::IsUnset(fixed) || !pay::Withdrawn(r.varPaymentRoot.employeeShort, fixed);
+      },
+      [](const F& f, const R& r) {
+        return pay::Same(f.oidCostCenterVP.in(), r.varPaymentTP.oidCostCenter.in()) &&
+               pay::Same(f.oidCostUnitVP.in(), r.varPaymentTP.oidCostUnit.in());
+      },
+  };
+
+  static inline const std::vector<pay::SortKey<R>> kSortKeys = {
+      {"oidValueType",
+       pay::ByNatural<R>([](const R& r) { return r.varPaymentRoot.oidValueType.in(); })},
+      {"effectiveFrom",
+       pay::ByText<R>([](const R& r) { return r.varPaymentTP.timePeriod.effectiveFrom.in(); })},
+  };
+};
 
 // Why the entry is not acceptable for the company, or "" when it is.
 std::string Problem(const vp::VarPaymentStruct& r, const std::string& company) {
@@ -139,19 +127,6 @@ std::string Problem(const vp::VarPaymentStruct& r, const std::string& company) {
   if (oid_value_type.empty()) return "no value type";
   if (!pay::ValueTypeOf(oid_value_type).known) {
     return "unknown value type '" + oid_value_type + "'";
-  }
-  const vp::VarPaymentTPStruct& tp = r.varPaymentTP;
-  const std::pair<const char*, const char*> numbers[] = {
-      {"factor1", tp.factor1.in()},
-      {"factor2", tp.factor2.in()},
-      {"result", tp.result.in()},
-      {"percentage", tp.percentage.in()},
-      {"performanceFactor", tp.performanceFactor.in()},
-  };
-  for (const auto& [name, text] : numbers) {
-    if (*text && !ostrel::server::IsDecimal(text)) {
-      return std::string(name) + " '" + text + "' is not a number";
-    }
   }
   const emp::EmployeeShortStruct& e = r.varPaymentRoot.employeeShort;
   if (company != e.oidPCompany.in()) {
@@ -181,14 +156,13 @@ vp::VarPaymentStruct Evaluated(vp::VarPaymentStruct r, const std::string& compan
 
 class VarPaymentServantImpl
     : public POA_com::ostrel::personnel::domain::employee::varpayment::VarPaymentServant,
-      public ostrel::server::RecordServant {
+      public pay::PayElementServant<VarPaymentKind> {
  public:
-  explicit VarPaymentServantImpl(ostrel::server::Core& core)
-      : RecordServant(core), store_(core.Store<vp::VarPaymentStruct>("VAR")) {}
+  using PayElementServant::PayElementServant;
 
   vp::VarPaymentStruct* createVarPayment(AccessToken_ptr token, const vp::VarPaymentStruct& r,
                                          const char* oidPCompany) override {
-    const std::wstring user = Enter(token, "createVarPayment", {RecordArg(r), Arg(oidPCompany)});
+    const std::wstring user = Enter(token, "createVarPayment", {RecordArg(r), Arg(oidPCompany)}, r);
     Admissible(r, oidPCompany, "");
     return Out(store_.Create(user, r));
   }
@@ -196,7 +170,7 @@ class VarPaymentServantImpl
   vp::VarPaymentStruct* setVarPayment(AccessToken_ptr token, const vp::VarPaymentStruct& r,
                                       CORBA::Boolean removeNew, const char* oidPCompany) override {
     const std::wstring user =
-        Enter(token, "setVarPayment", {RecordArg(r), Arg(removeNew), Arg(oidPCompany)});
+        Enter(token, "setVarPayment", {RecordArg(r), Arg(removeNew), Arg(oidPCompany)}, r);
     Admissible(r, oidPCompany, "");
     return Out(store_.Set(user, r, removeNew));
   }
@@ -216,8 +190,7 @@ class VarPaymentServantImpl
 
   vp::VarPaymentStruct* getObjectFromObjectId(AccessToken_ptr token, const char* oid,
                                               const char* effective, const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oid), Arg(effective), Arg(valid)});
-    return Out(store_.GetAt(oid, effective, valid));
+    return GetAt(token, oid, effective, valid);
   }
 
   vp::VarPaymentSeq* getActiveVarPayments(AccessToken_ptr token,
@@ -225,8 +198,8 @@ class VarPaymentServantImpl
                                           const vp::SortierungStruct& sort,
                                           const char* oidPCompany) override {
     Enter(token, "getActiveVarPayments",
-          {pay::FiltersArg(filter, Describe), Arg(sort), Arg(oidPCompany)});
-    return new vp::VarPaymentSeq(Select(filter, Ordering(sort), oidPCompany, false));
+          {pay::FiltersArg(filter, VarPaymentKind::Describe), Arg(sort), Arg(oidPCompany)}, filter);
+    return new vp::VarPaymentSeq(Selected(filter, sort, oidPCompany, false));
   }
 
   vp::VarPaymentSeq* getActiveVarPaymentsEvaluated(AccessToken_ptr token,
@@ -234,48 +207,49 @@ class VarPaymentServantImpl
                                                    const vp::SortierungStruct& sort,
                                                    const char* oidPCompany) override {
     Enter(token, "getActiveVarPaymentsEvaluated",
-          {pay::FiltersArg(filter, Describe), Arg(sort), Arg(oidPCompany)});
-    return new vp::VarPaymentSeq(Select(filter, Ordering(sort), oidPCompany, true));
+          {pay::FiltersArg(filter, VarPaymentKind::Describe), Arg(sort), Arg(oidPCompany)}, filter);
+    return new vp::VarPaymentSeq(Selected(filter, sort, oidPCompany, true));
   }
 
   void getActiveVarPaymentsCB(AccessToken_ptr token, const vp::VarPaymentFilterSeq& filter,
                               const vp::SortierungStruct& sort,
                               vp::EEVarPaymentStructCallback_ptr callback,
                               const char* oidPCompany) override {
-    const StreamCall call =
-        EnterStream(token, "getActiveVarPaymentsCB",
-                    {pay::FiltersArg(filter, Describe), Arg(sort), Arg(oidPCompany)});
-    if (CORBA::is_nil(callback)) throw ax::ApplicationLayerException(L"no callback given");
-    Stream<vp::EEVarPaymentStructCallback>(
-        callback, Select(filter, Ordering(sort), oidPCompany, false), call);
+    const StreamCall call = EnterStream(
+        token, "getActiveVarPaymentsCB",
+        {pay::FiltersArg(filter, VarPaymentKind::Describe), Arg(sort), Arg(oidPCompany)}, filter);
+    NeedCallback(callback);
+    Stream<vp::EEVarPaymentStructCallback>(callback, Selected(filter, sort, oidPCompany, false),
+                                           call);
   }
 
   vp::VarPaymentSeq* getActiveEffectiveVarPaymentHistory(AccessToken_ptr token, const char* oid,
                                                          const char* oidPCompany) override {
     Enter(token, "getActiveEffectiveVarPaymentHistory", {Arg(oid), Arg(oidPCompany)});
     OfCompany(oid, oidPCompany);
-    return OutSeq(store_.ActiveHistory(oid));
+    return OutSeq(PeriodsOf(oid, Periods::kActive, ""));
   }
 
   vp::VarPaymentSeq* getAllVarPaymentHistory(AccessToken_ptr token, const char* oid,
                                              const char* oidPCompany) override {
     Enter(token, "getAllVarPaymentHistory", {Arg(oid), Arg(oidPCompany)});
     OfCompany(oid, oidPCompany);
-    return OutSeq(store_.AllHistory(oid));
+    return OutSeq(PeriodsOf(oid, Periods::kAll, ""));
   }
 
   vp::VarPaymentSeq* getEffectiveVarPaymentHistory(AccessToken_ptr token, const char* oid,
                                                    const char* date,
                                                    const char* oidPCompany) override {
-    Enter(token, "getEffectiveVarPaymentHistory", {Arg(oid), Arg(date), Arg(oidPCompany)});
+    Enter(token, "getEffectiveVarPaymentHistory", {Arg(oid), Arg(date), Arg(oidPCompany)},
+          DateArg{"destinationTimePoint", date});
     OfCompany(oid, oidPCompany);
-    return OutSeq(store_.EffectiveHistory(oid, date));
+    return OutSeq(PeriodsOf(oid, Periods::kEffective, date));
   }
 
   vp::VarPaymentSeq* createVarPaymentSeq(AccessToken_ptr token, const vp::VarPaymentSeq& entries,
                                          const char* oidPCompany) override {
     const std::wstring user =
-        Enter(token, "createVarPaymentSeq", {CountArg(entries), Arg(oidPCompany)});
+        Enter(token, "createVarPaymentSeq", {CountArg(entries), Arg(oidPCompany)}, entries);
     for (CORBA::ULong i = 0; i < entries.length(); ++i) {
       const vp::VarPaymentStruct& r = entries[i];
       const std::string oid = r.varPaymentRoot.objectStruct.objectid.in();
@@ -296,7 +270,7 @@ class VarPaymentServantImpl
 
   vp::VarPaymentStruct* checkPreValues(AccessToken_ptr token, const vp::VarPaymentStruct& r,
                                        const char* oidPCompany) override {
-    Enter(token, "checkPreValues", {RecordArg(r), Arg(oidPCompany)});
+    Enter(token, "checkPreValues", {RecordArg(r), Arg(oidPCompany)}, r);
     const std::string company = oidPCompany;
     if (company.empty()) throw ax::ApplicationLayerException(L"no company given");
     return new vp::VarPaymentStruct(Evaluated(Decorated(r), company));
@@ -304,8 +278,7 @@ class VarPaymentServantImpl
 
   vp::VarPaymentSeq* getVarPaymentsForEmployeeCopy(AccessToken_ptr token, const char* oidEmployee,
                                                    const char* validFrom) override {
-    Enter(token, "getVarPaymentsForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)});
-    return OutSeq(store_.CopyForEmployee(oidEmployee, validFrom));
+    return CopyForEmployee(token, "getVarPaymentsForEmployeeCopy", oidEmployee, validFrom);
   }
 
  private:
@@ -328,46 +301,28 @@ class VarPaymentServantImpl
     }
   }
 
-  vp::VarPaymentStruct Decorated(vp::VarPaymentStruct r) {
-    r.varPaymentRoot.employeeShort = pay::Employee(core_, r.varPaymentRoot.employeeShort);
-    r.varPaymentTP.oidVarPayment = r.varPaymentTP.objectStruct.objectid;
-    return r;
-  }
-
-  vp::VarPaymentStruct* Out(const vp::VarPaymentStruct& r) {
-    return new vp::VarPaymentStruct(Decorated(r));
-  }
-
-  vp::VarPaymentSeq* OutSeq(const std::vector<vp::VarPaymentStruct>& items) {
-    auto* seq = new vp::VarPaymentSeq;
-    seq->length(static_cast<CORBA::ULong>(items.size()));
-    for (CORBA::ULong i = 0; i < seq->length(); ++i) (*seq)[i] = Decorated(items[i]);
-    return seq;
-  }
-
-  // Filters see the employee as it is now, so the store lists everything
-  // and the filters run outside its lock. A bad sort key fails before.
-  vp::VarPaymentSeq Select(const vp::VarPaymentFilterSeq& filters, const Store::Ordering& order,
-                           const std::string& company, bool evaluated) {
-    std::vector<vp::VarPaymentStruct> items;
-    for (const vp::VarPaymentStruct& stored : store_.List({})) {
-      vp::VarPaymentStruct r = Decorated(stored);
-      if (!pay::Same(company.c_str(), r.varPaymentRoot.employeeShort.oidPCompany.in())) continue;
-      bool keep = filters.length() == 0;
-      for (CORBA::ULong i = 0; i < filters.length() && !keep; ++i) keep = Matches(filters[i], r);
-      if (!keep) continue;
-      // Without a company each payment is checked for its employee's own.
-      const std::string check_for =
-          company.empty() ? std::string(r.varPaymentRoot.employeeShort.oidPCompany.in()) : company;
-      items.push_back(evaluated ? Evaluated(std::move(r), check_for) : std::move(r));
+  // The company's payments only ("" for all); evaluated, each is checked for
+  // the company given or, without one, for its employee's own.
+  vp::VarPaymentSeq Selected(const vp::VarPaymentFilterSeq& filters,
+                             const vp::SortierungStruct& sort, const std::string& company,
+                             bool evaluated) {
+    std::vector<vp::VarPaymentStruct> items =
+        Select(filters, sort, [&company](const vp::VarPaymentStruct& r) {
+          return pay::Same(company.c_str(), r.varPaymentRoot.employeeShort.oidPCompany.in());
+        });
+    if (evaluated) {
+      for (vp::VarPaymentStruct& r : items) {
+        const std::string check_for =
+            company.empty() ? std::string(r.varPaymentRoot.employeeShort.oidPCompany.in())
+                            : company;
+        r = Evaluated(std::move(r), check_for);
+      }
     }
-    if (order) std::stable_sort(items.begin(), items.end(), order);
     return ostrel::server::ToSeq<vp::VarPaymentSeq>(items);
   }
-
-  Store& store_;
 };
 
-ostrel::server::RegisterServant<VarPaymentServantImpl> registration(kName);
+ostrel::server::RegisterServant<VarPaymentServantImpl> registration(
+    ostrel::VarPaymentService::kName);
 
 }  // namespace

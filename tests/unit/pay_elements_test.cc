@@ -82,6 +82,29 @@ TEST(BankDetails, PartsBuiltFromAStructTakeNoIdentity) {
   EXPECT_EQ(BankDetailsRoot(BankDetailsRoot().ToIdl()).GetObjectID(), "");
 }
 
+// Unlike the bank details' parts, those of the payments take the identity
+// and the saved value of the struct they are built from.
+template <class Part>
+void ExpectTakesIdentityAndSavedValue(char const* oid) {
+  auto s = Part().ToIdl();
+  s.objectStruct.objectid = oid;
+  s.objectStruct.version = 4;
+  Part part(s);
+  EXPECT_EQ(part.GetObjectID(), oid);
+  EXPECT_FALSE(part.IsNew());
+  part.ResetBo();  // back to the struct, not to an empty one
+  EXPECT_STREQ(part.ToIdl().objectStruct.objectid.in(), oid);
+}
+
+TEST(PaymentParts, BuiltFromAStructTakeItsIdentityAndSaveIt) {
+  ExpectTakesIdentityAndSavedValue<FixedPaymentRoot>("FP-1");
+  ExpectTakesIdentityAndSavedValue<FixedPaymentTP>("FP-1-P1");
+  ExpectTakesIdentityAndSavedValue<VarPaymentRoot>("VAR-1");
+  ExpectTakesIdentityAndSavedValue<VarPaymentTP>("VAR-1-P1");
+  ExpectTakesIdentityAndSavedValue<ScalePaymentRoot>("SP-1");
+  ExpectTakesIdentityAndSavedValue<ScalePaymentTP>("SP-1-P1");
+}
+
 TEST(BankDetails, ErrorCountFollowsTheLastReading) {
   EEBankDetails r;
   EXPECT_EQ(r.GetErrorCount(), 0);
