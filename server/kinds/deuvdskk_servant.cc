@@ -64,6 +64,7 @@ bool Matches(const dd::EEDeuvDskkFilterStruct& f, const R& r) {
     if (!dates::IsUnset(journalized) && tp.validUntil.in() <= journalized) return false;
   }
   if (*f.kennung.in() && std::string(f.kennung.in()) != r.root.kennung.in()) return false;
+  // No list display in this filter: CriteriaOf does not apply.
   per_employee::Criteria c;
   c.oidPCompany = f.oidPCompany.in();
   if (f.pnr._d()) c.pnr = f.pnr.pnr();

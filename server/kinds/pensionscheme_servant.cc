@@ -59,7 +59,6 @@
 namespace {
 
 namespace ps = ostrel::pensionscheme;
-namespace emp = com::ostrel::personnel::domain::employee;
 namespace pbt = com::ostrel::personnel::framework::basictypes;
 namespace ax = com::ostrel::serverbase::applicationexception;
 namespace dates = ostrel::server::dates;
@@ -88,13 +87,7 @@ bool Matches(const ps::EEPensionSchemeFilterStruct& f, const R& r, bool deleted)
       f.implementationway.implementationway() != r.root.implementationWay) {
     return false;
   }
-  per_employee::Criteria c;
-  c.oidPCompany = f.oidPCompany.in();
-  if (f.pnr._d()) c.pnr = f.pnr.pnr();
-  c.surname = Widen(f.surname.in());
-  c.fixedDateOfWithDrawal = f.fixedDateOfWithDrawal.in();
-  c.listDisplay = f.listDisplayOfEmployeeEnum;
-  if (!per_employee::Matches(c, r.root.ee)) return false;
+  if (!per_employee::Matches(per_employee::CriteriaOf(f), r.root.ee)) return false;
   const auto& tp = r.history.timePeriod;
   if (f.afterJournalized) {
     const std::string journalized = r.root.ee.journalizedUntil.in();
