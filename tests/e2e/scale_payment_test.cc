@@ -120,17 +120,16 @@ TEST_F(ScalePayments, TheStreamedListIsTheListAndItsFilterSelects) {
   Stored(Payment("EMP-5", 4, "PS-PUBLIC", "PSG-E09A"));
 
   EXPECT_EQ(Streamed(ScalePaymentFilter()), (std::vector<long>{2, 0, 4}));
-  ScalePaymentFilter level0, scale, group, company, pnr;
+  // The scale payment's own filter values; level 0 is a value, not "unset".
+  ScalePaymentFilter level0, scale, group;
   level0.SetPayScaleLevel(0);
   scale.SetOidPayScale("PS-PUBLIC");
   group.SetOidPayScaleGroup("PSG-EG05");
-  company.SetOidPCompany("C-1");
-  pnr.SetPnr(1002);
   EXPECT_EQ(Streamed(level0), std::vector<long>{0});
   EXPECT_EQ(Streamed(scale), std::vector<long>{4});
   EXPECT_EQ(Streamed(group), (std::vector<long>{2, 0}));
-  EXPECT_EQ(Streamed(company), (std::vector<long>{2, 0}));
-  EXPECT_EQ(Streamed(pnr), std::vector<long>{0});
+  level0.ClearPayScaleLevel();
+  EXPECT_EQ(Streamed(level0), (std::vector<long>{2, 0, 4}));
   base::Sortierung by_level;
   by_level.AddKey("payScaleLevel", false);
   EXPECT_EQ(Streamed(std::vector<ScalePaymentFilter*>{}, by_level), (std::vector<long>{4, 2, 0}));
