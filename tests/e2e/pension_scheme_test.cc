@@ -259,9 +259,10 @@ TEST_F(PensionScheme, ReadsSendTheirArgumentsInOrder) {
   Filters none;
   TakeOwnership(a.Commit(&none, base::Sortierung()));
 
-  // The period valid on 1 March 2026 is the first one.
+  // Valid on 1 March 2026 is the first period only, though the second is in
+  // force on 1 August: the valid time point decides.
   EEPensionScheme at =
-      EEPensionScheme::GetObjectFromObjectId("PS-1", VDate(1, 2, 2026), VDate(1, 2, 2026));
+      EEPensionScheme::GetObjectFromObjectId("PS-1", VDate(1, 7, 2026), VDate(1, 2, 2026));
   EXPECT_EQ(Year(at), 2021);
   EEPensionScheme::GetObjectFromObjectId("PS-1", VDate(2, 2, 2026), VDate(3, 3, 2027));
   EXPECT_EQ(CallsOf("getObjectFromObjectId").at(1).arguments,
