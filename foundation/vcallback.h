@@ -9,7 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <queue>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "all_callback_impl.h"
@@ -58,15 +58,22 @@ class VCallbackObserver {
 // the end of the stream shows in IsFinished()/IsFailed(); WaitForEnd()
 // blocks until one of them (or the limit) ends it.
 //
-// Destruction ends the stream, frees every object still queued, takes the
-// object off the POA and waits for upcalls in progress, so the ORB never
-// calls into a destroyed object. A server that vanishes mid-stream leaves the
-// object waiting: WaitForEnd() then returns false at its time-out.
+// Ownership and lifetime: the application owns this object and deletes it
+// whenever it likes, also mid-stream. What the ORB calls is a small
+// reference-counted servant (_this() activates it) that forwards into this
+// object; it lives until the ORB lets go of it. Destruction waits for an
+// upcall in progress, turns later ones away, takes the servant off the POA,
+// ends the stream and frees every object still queued. A server that
+// vanishes mid-stream leaves the object waiting: WaitForEnd() then returns
+// false at its time-out.
 template <class BO, class POA_Callback, class Seq>
-class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback,
-                  public AllCallbackImpl,
-                  public POA_Callback {
+class VCallback : public AllCallbackImpl {
+  class Servant;
+
  public:
+  // The typed object reference the server calls back.
+  using Reference = decltype(std::declval<POA_Callback&>()._this());
+
   // A stream of at most `max_hits` objects (0: no limit).
   explicit VCallback(unsigned int max_hits) : max_hits_(max_hits) {}
 
@@ -76,15 +83,9 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   VCallback() : max_hits_(MaxHitsFromSettings()) {}
 
   ~VCallback() override {
-    {
-      std::unique_lock<std::mutex> lock(mutex_);
-      destroying_ = true;
-    }
-    Deactivate();
-    {
-      std::unique_lock<std::mutex> lock(mutex_);
-      upcalls_done_.wait(lock, [this] { return active_upcalls_ == 0; });
-    }
+    gate_->Close();
+    servant_->Deactivate();
+    servant_->_remove_ref();
     if (!stopped_) {
       AllCallbackImpl::finished();
       stopped_ = true;
@@ -95,33 +96,25 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   VCallback(VCallback const&) = delete;
   VCallback& operator=(VCallback const&) = delete;
 
+  // Activates the servant (once) and gives a new reference to it.
+  Reference _this() { return servant_->_this(); }
+
   // A delivery made directly (not through the ORB); the observer hears of it
   // through OnDirectData.
-  virtual void PutData(Seq const& data) {
-    Upcall guard(this);
-    if (guard) Deliver(data, true);
-  }
+  virtual void PutData(Seq const& data) { Deliver(data, true); }
 
-  // Upcalls from the server.
-  void putData(Seq const& data) override {
-    Upcall guard(this);
-    if (guard) Deliver(data, false);
-  }
-  void finished() override {
-    Upcall guard(this);
-    if (guard) Finish();
-  }
-  void setException(DatabaseExceptionStruct const& e) override {
-    Upcall guard(this);
-    if (!guard || stopped_) return;
+  // What the server calls, forwarded by the servant; callable directly too.
+  void putData(Seq const& data) { Deliver(data, false); }
+  void finished() override { Finish(observer_); }
+  void setException(DatabaseExceptionStruct const& e) {
+    if (stopped_) return;
     Fail(std::make_unique<VException>(StringConverter::JoinSurrogates(e.message.in()),
                                       StringConverter::JoinSurrogates(e.source.in()),
                                       StringConverter::JoinSurrogates(e.detail.in()),
                                       VException::kCallback, true));
   }
-  void setDomainException(DomainExceptionStruct const& e) override {
-    Upcall guard(this);
-    if (!guard || stopped_) return;
+  void setDomainException(DomainExceptionStruct const& e) {
+    if (stopped_) return;
     Fail(std::unique_ptr<VException>(AllCallbackImpl::ConvertDomainExceptionStruct(e)));
   }
 
@@ -183,33 +176,92 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
     return ended_.wait_for(lock, timeout, [this] { return stopped_ || failed_ || told_end_; });
   }
 
- protected:
-  // _this() activates through the default POA; remembering that it was asked
-  // for tells the destructor whether there is anything to deactivate.
-  PortableServer::POA_ptr _default_POA() override {
-    activated_ = true;
-    return Ostrel::Instance()->CallbackPoa();
-  }
-
  private:
-  // Counts an upcall in progress; false when the object is being destroyed.
-  class Upcall {
+  // The way from the servant into its VCallback, shared by both. Closing it
+  // waits for the upcalls inside and turns every later one away, so the
+  // servant never reaches a VCallback that is gone.
+  class Gate {
    public:
-    explicit Upcall(VCallback* cb) : cb_(cb) {
-      std::lock_guard<std::mutex> lock(cb_->mutex_);
-      ok_ = !cb_->destroying_;
-      if (ok_) ++cb_->active_upcalls_;
+    explicit Gate(VCallback* owner) : owner_(owner) {}
+    VCallback* Enter() {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (owner_ != nullptr) ++inside_;
+      return owner_;
     }
-    ~Upcall() {
-      if (!ok_) return;
-      std::lock_guard<std::mutex> lock(cb_->mutex_);
-      if (--cb_->active_upcalls_ == 0) cb_->upcalls_done_.notify_all();
+    void Leave() {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (--inside_ == 0) idle_.notify_all();
     }
-    explicit operator bool() const { return ok_; }
+    void Close() {
+      std::unique_lock<std::mutex> lock(mutex_);
+      owner_ = nullptr;
+      idle_.wait(lock, [this] { return inside_ == 0; });
+    }
 
    private:
-    VCallback* cb_;
-    bool ok_;
+    std::mutex mutex_;
+    std::condition_variable idle_;
+    VCallback* owner_;
+    int inside_ = 0;
+  };
+
+  // What the POA holds: reference-counted (it starts with the VCallback's
+  // reference; activation adds the POA's), so it outlives the VCallback
+  // until the ORB has let go of it.
+  class Servant : public virtual POA_com::ostrel::serverbase::query::AllCallback,
+                  public POA_Callback {
+   public:
+    explicit Servant(std::shared_ptr<Gate> gate) : gate_(std::move(gate)) {}
+
+    void putData(Seq const& data) override {
+      Forward([&](VCallback* cb) { cb->putData(data); });
+    }
+    void finished() override {
+      Forward([](VCallback* cb) { cb->finished(); });
+    }
+    void setException(DatabaseExceptionStruct const& e) override {
+      Forward([&](VCallback* cb) { cb->setException(e); });
+    }
+    void setDomainException(DomainExceptionStruct const& e) override {
+      Forward([&](VCallback* cb) { cb->setDomainException(e); });
+    }
+
+    // _this() activates through this POA; remembering that it was asked for
+    // tells Deactivate whether there is anything to undo (asking an
+    // implicitly activating POA for the id would activate the servant).
+    PortableServer::POA_ptr _default_POA() override {
+      activated_ = true;
+      return Ostrel::Instance()->CallbackPoa();
+    }
+
+    // Takes the servant off the POA; the POA drops its reference once the
+    // last request on it completed.
+    void Deactivate() {
+      if (!activated_) return;
+      try {
+        PortableServer::POA_var poa = Ostrel::Instance()->CallbackPoa();
+        if (CORBA::is_nil(poa.in())) return;
+        PortableServer::ObjectId_var id = poa->servant_to_id(this);
+        poa->deactivate_object(id.in());
+      } catch (CORBA::Exception&) {
+        // The ORB is gone or the object was never active: nothing to undo.
+      }
+    }
+
+   private:
+    template <class F>
+    void Forward(F f) {
+      VCallback* cb = gate_->Enter();
+      if (cb == nullptr) return;
+      struct Leave {
+        Gate* gate;
+        ~Leave() { gate->Leave(); }
+      } leave{gate_.get()};
+      f(cb);
+    }
+
+    std::shared_ptr<Gate> gate_;
+    std::atomic<bool> activated_{false};
   };
 
   static unsigned int MaxHitsFromSettings() {
@@ -228,6 +280,9 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
 
   void Deliver(Seq const& data, bool direct) {
     if (stopped_) return;
+    // One observer for the whole batch, though another may be attached
+    // meanwhile.
+    VCallbackObserver* const o = observer_;
     unsigned int n = data.length();
     bool limit_reached = false;
     {
@@ -237,18 +292,20 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
       }
       for (unsigned int i = 0; i < n; ++i) objects_.push_back(new BO(data[i]));
       received_ += n;
-      if (observer_ == nullptr) batches_.push(n);
+      if (o == nullptr) batches_.push(n);
       limit_reached =
           !no_limit_stop_ && max_hits_ > 0 && received_ > 0 && received_ % max_hits_ == 0;
     }
-    if (VCallbackObserver* o = observer_) direct ? o->OnDirectData(n) : o->OnData(n);
+    if (o != nullptr) direct ? o->OnDirectData(n) : o->OnData(n);
     if (limit_reached) {
-      if (VCallbackObserver* o = observer_) o->OnMaxHits(true);
-      Finish();
+      if (o != nullptr) o->OnMaxHits(true);
+      Finish(o);
     }
   }
 
-  void Finish() {
+  // `o`: the observer of the delivery that ended the stream, or the one
+  // attached now.
+  void Finish(VCallbackObserver* const o) {
     std::size_t queued = 0;
     unsigned int received = 0;
     {
@@ -259,7 +316,6 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
       queued = objects_.size();
       received = received_;
     }
-    VCallbackObserver* o = observer_;
     if (o != nullptr && queued > 0) o->OnData(static_cast<unsigned int>(queued));
     if (o != nullptr) {
       o->OnFinished(received);
@@ -279,7 +335,7 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
       if (exception_) old_exceptions_.push_back(std::move(exception_));
       exception_ = std::move(x);
     }
-    if (VCallbackObserver* o = observer_) {
+    if (VCallbackObserver* const o = observer_) {
       o->OnException(raw);
     } else {
       failed_ = true;
@@ -289,30 +345,8 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
     ended_.notify_all();
   }
 
-  void Deactivate() {
-    if (!activated_) return;
-    try {
-      PortableServer::POA_var poa = Ostrel::Instance()->CallbackPoa();
-      PortableServer::ObjectId_var id = poa->servant_to_id(this);
-      poa->deactivate_object(id.in());
-      // The POA lets go of the object once its last request completed.
-      for (int i = 0; i < 10000; ++i) {
-        try {
-          PortableServer::Servant s = poa->id_to_servant(id.in());
-          (void)s;
-        } catch (PortableServer::POA::ObjectNotActive&) {
-          return;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-      }
-    } catch (CORBA::Exception&) {
-      // The ORB is gone or the object was never active: nothing to undo.
-    }
-  }
-
   mutable std::mutex mutex_;
   std::condition_variable ended_;
-  std::condition_variable upcalls_done_;
   std::deque<BO*> objects_;
   std::queue<unsigned int> batches_;
   std::atomic<bool> stopped_{false};
@@ -325,9 +359,8 @@ class VCallback : public virtual POA_com::ostrel::serverbase::query::AllCallback
   std::atomic<VCallbackObserver*> observer_{nullptr};
   std::unique_ptr<VException> exception_;
   std::vector<std::unique_ptr<VException>> old_exceptions_;
-  bool destroying_ = false;
-  int active_upcalls_ = 0;
-  std::atomic<bool> activated_{false};
+  std::shared_ptr<Gate> const gate_ = std::make_shared<Gate>(this);
+  Servant* const servant_ = new Servant(gate_);
 };
 
 }  // namespace base

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -142,6 +144,73 @@ TEST_F(Streams, DestroyingTheCallbackMidStreamIsSafe) {
   auto cb = Start(0);
   ASSERT_TRUE(cb->WaitForEnd(kEnd));
   EXPECT_EQ(cb->GetReceived(), 250u);
+}
+
+// Holds the first delivery until released; counts what arrives once the
+// callback object is being destroyed.
+struct Holding : base::VCallbackObserver {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool inside = false;
+  bool released = false;
+  std::atomic<bool> destroying{false};
+  std::atomic<unsigned> late{0};
+  void OnData(unsigned) override {
+    if (destroying) ++late;
+    std::unique_lock<std::mutex> lock(mutex);
+    inside = true;
+    changed.notify_all();
+    changed.wait(lock, [this] { return released; });
+  }
+  void OnFinished(unsigned) override {
+    if (destroying) ++late;
+  }
+  void OnException(base::VException*) override {
+    if (destroying) ++late;
+  }
+  bool WaitInside() {
+    std::unique_lock<std::mutex> lock(mutex);
+    return changed.wait_for(lock, kEnd, [this] { return inside; });
+  }
+  void Release() {
+    std::lock_guard<std::mutex> lock(mutex);
+    released = true;
+    changed.notify_all();
+  }
+};
+
+// The application deletes its callback object while a batch is being
+// delivered: deletion waits for that batch, later batches reach nothing of
+// it, and the server's stream ends without harm.
+TEST_F(Streams, DeletionDuringADeliveryWaitsAndLaterBatchesAreTurnedAway) {
+  testing::Control()->setBatchSize(10);
+  testing::Control()->setBatchDelay(20);  // time to attach before the first batch
+  Holding holding;
+  auto cb = Start(0);
+  cb->SetObserver(&holding);
+  TestRecord::Callback::Reference ref = cb->_this();
+  com::ostrel::serverbase::query::AllCallback_var keep = ref;
+  ASSERT_TRUE(holding.WaitInside());
+
+  std::atomic<bool> deleted{false};
+  std::thread deleter([&] {
+    holding.destroying = true;
+    cb.reset();
+    deleted = true;
+  });
+  std::this_thread::sleep_for(milliseconds(100));
+  EXPECT_FALSE(deleted) << "deletion did not wait for the delivery in progress";
+  holding.Release();
+  deleter.join();
+
+  // A call on the old reference finds no object any more.
+  EXPECT_THROW(keep->finished(), CORBA::OBJECT_NOT_EXIST);
+  std::this_thread::sleep_for(milliseconds(200));  // the server's next batch
+  EXPECT_EQ(holding.late.load(), 0u);
+
+  auto next = Start(0);
+  ASSERT_TRUE(next->WaitForEnd(kEnd));
+  EXPECT_EQ(next->GetReceived(), 250u);
 }
 
 TEST_F(Streams, AFailingStartRaisesAndLeavesNoCallback) {

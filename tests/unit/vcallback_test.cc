@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -123,6 +124,35 @@ TEST(VCallback, FinishedTwiceNotifiesOnceAndReportsQueuedObjects) {
   EXPECT_FALSE(cb.IsFinished());  // an observer heard of it instead
   cb.putData(Batch(4));           // after the end: ignored
   EXPECT_EQ(cb.GetReceived(), 3u);
+}
+
+// An observer that changes the observer in the middle of a delivery: the
+// rest of that delivery (limit, end) still goes to the one it started with.
+TEST(VCallback, OneDeliveryTellsOneObserver) {
+  for (bool detach : {false, true}) {
+    SCOPED_TRACE(detach ? "detached" : "replaced");
+    Callback cb(5);
+    Recorder later;
+    struct Switching : Recorder {
+      std::function<void()> on_data;
+      void OnData(unsigned int n) override {
+        Recorder::OnData(n);
+        on_data();
+      }
+    } first;
+    first.on_data = [&] { cb.SetObserver(detach ? nullptr : &later); };
+    cb.SetObserver(&first);
+    cb.putData(Batch(5));
+    EXPECT_EQ(first.data, (std::vector<unsigned int>{5, 5}));  // the batch, then still queued
+    EXPECT_EQ(first.max_hits, 1);
+    EXPECT_EQ(first.finished, (std::vector<unsigned int>{5}));
+    EXPECT_TRUE(later.data.empty());
+    EXPECT_EQ(later.max_hits, 0);
+    EXPECT_TRUE(later.finished.empty());
+    unsigned int size = 0;
+    EXPECT_FALSE(cb.TakeBatchSize(&size));  // the delivery was told, not queued
+    EXPECT_FALSE(cb.IsFinished());
+  }
 }
 
 TEST(VCallback, ServerFailuresAreKeptOrReported) {
