@@ -26,29 +26,22 @@
 // Sort keys: those of per_employee.h and classOfRisk.
 #include <cctype>
 #include <cstring>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "accidentinsurancefund_kind.h"
 #include "per_employee.h"
-#include "record_servant.h"
 #include "registry.h"
-#include "sorting.h"
 #include "text.h"
 
 namespace {
 
-namespace aif = com::ostrel::personnel::domain::employee::accidentinsurancefund;
+namespace aif = ostrel::accidentinsurancefund;
 using com::ostrel::serverbase::access::AccessToken_ptr;
 using ostrel::server::Arg;
-using ostrel::server::CountArg;
-using ostrel::server::DateArg;
-using ostrel::server::RecordArg;
 using ostrel::server::Widen;
 using ostrel::server::per_employee::AddFinding;
 using R = aif::EEAccidentInsuranceFundStruct;
-using Records = ostrel::server::EmployeeRecords<R>;
 
 constexpr long kHundredPercent = 100 * 10000;
 
@@ -59,8 +52,9 @@ std::optional<long> TenThousandths(const char* text) {
   const bool negative = *text == '-';
   if (negative) ++text;
   long value = 0;
-  for (; std::isdigit(static_cast<unsigned char>(*text)); ++text)
+  for (; std::isdigit(static_cast<unsigned char>(*text)); ++text) {
     value = value * 10 + (*text - '0');
+  }
   int decimals = 0;
   if (*text == '.') {
     for (++text; std::isdigit(static_cast<unsigned char>(*text)) && decimals < 4; ++text) {
@@ -72,7 +66,7 @@ std::optional<long> TenThousandths(const char* text) {
   return negative ? -value : value;
 }
 
-void Findings(R& r) {
+void Check(R& r) {
   r.errors.length(0);
   const std::optional<long> percentage = TenThousandths(r.percentage.in());
   if (percentage && (*percentage < 0 || *percentage > kHundredPercent)) {
@@ -108,128 +102,74 @@ bool HasClassOfRisk(const R& r, const char* classOfRisk) {
   return false;
 }
 
-bool Matches(const aif::EEAccidentInsuranceFundFilterStruct& f, const R& r) {
-  if (*f.classOfRisk.in() && !HasClassOfRisk(r, f.classOfRisk.in())) return false;
-  if (Given(f.serialNumberAlpha, r.serialNumberAlpha)) return false;
-  if (Given(f.oidAccidentInsuranceFund, r.oidAccidentInsuranceFund)) return false;
-  if (Given(f.oidDifferentAccidentInsuranceFund, r.oidDifferentAccidentInsuranceFund)) {
-    return false;
-  }
-  ostrel::server::per_employee::Criteria c;
-  c.oidPCompany = f.oidPCompany.in();
-  if (f.pnr._d()) c.pnr = f.pnr.pnr();
-  c.surname = Widen(f.surname.in());
-  c.fixedDateOfWithDrawal = f.fixedDateOfWithDrawal.in();
-  c.listDisplay = f.listDisplayOfEmployeeEnum;
-  return ostrel::server::per_employee::Matches(c, r.root);
-}
+struct AccidentInsuranceFundTable {
+  using Record = R;
+  using Seq = aif::EEAccidentInsuranceFundSeq;
+  using FilterSeq = aif::EEAccidentInsuranceFundFilterSeq;
+  using Callback = aif::EEAccidentInsuranceFundStructCallback;
+  static constexpr char kPrefix[] = "AIF";
 
-Records::Store::Ordering Ordering(const aif::SortierungStruct& sort) {
-  static const std::map<std::string, ostrel::server::SortField<R>> kFields = [] {
-    auto fields = ostrel::server::per_employee::SortFields<R>();
-    fields["classOfRisk"] = [](const R& a, const R& b) {
-      return ostrel::server::CompareText(a.classOfRisk.in(), b.classOfRisk.in());
-    };
-    return fields;
-  }();
-  return ostrel::server::MakeOrdering<R>(sort, kFields);
-}
+  static ostrel::server::SortKeys<Record> OwnSortKeys() {
+    return {{"classOfRisk", ostrel::server::per_employee::ByPeriod<Record, &R::classOfRisk>}};
+  }
+  static bool Matches(const aif::EEAccidentInsuranceFundFilterStruct& f, const R& r) {
+    if (*f.classOfRisk.in() && !HasClassOfRisk(r, f.classOfRisk.in())) return false;
+    return !Given(f.serialNumberAlpha, r.serialNumberAlpha) &&
+           !Given(f.oidAccidentInsuranceFund, r.oidAccidentInsuranceFund) &&
+           !Given(f.oidDifferentAccidentInsuranceFund, r.oidDifferentAccidentInsuranceFund);
+  }
+  static void Findings(R& r) { Check(r); }
+};
 
 class EEAccidentInsuranceFundServantImpl
     : public POA_com::ostrel::personnel::domain::employee::accidentinsurancefund::
           EEAccidentInsuranceFundServant,
-      public ostrel::server::RecordServant {
+      public ostrel::server::PerEmployeeServant<AccidentInsuranceFundTable> {
  public:
-  explicit EEAccidentInsuranceFundServantImpl(ostrel::server::Core& core)
-      : RecordServant(core), records_(core, "AIF", Findings) {}
+  using PerEmployeeServant::PerEmployeeServant;
 
-  R* createEEAccidentInsuranceFund(AccessToken_ptr token, const R& r) override {
-    const std::wstring user = Enter(token, "createEEAccidentInsuranceFund", {RecordArg(r)}, r);
-    return records_.New(records_.store().Create(user, records_.Prepared(r)));
+  R* createEEAccidentInsuranceFund(AccessToken_ptr t, const R& r) override {
+    return Create(t, "createEEAccidentInsuranceFund", r);
   }
-
-  R* addEEAccidentInsuranceFund(AccessToken_ptr token, const R& r,
-                                CORBA::Boolean removeNew) override {
-    const std::wstring user =
-        Enter(token, "addEEAccidentInsuranceFund",
-              {RecordArg(r), Arg(r.timePeriod.internalValidFrom.in()), Arg(removeNew)}, r);
-    return records_.New(records_.store().Add(user, records_.Prepared(r), removeNew));
+  R* addEEAccidentInsuranceFund(AccessToken_ptr t, const R& r, CORBA::Boolean removeNew) override {
+    return Add(t, "addEEAccidentInsuranceFund", r, removeNew,
+               {Arg(r.timePeriod.internalValidFrom.in())});
   }
-
-  R* setEEAccidentInsuranceFund(AccessToken_ptr token, const R& r,
-                                CORBA::Boolean removeNew) override {
-    const std::wstring user =
-        Enter(token, "setEEAccidentInsuranceFund",
-              {RecordArg(r), Arg(r.timePeriod.internalValidFrom.in()), Arg(removeNew)}, r);
-    return records_.New(records_.store().Set(user, records_.Prepared(r), removeNew));
+  R* setEEAccidentInsuranceFund(AccessToken_ptr t, const R& r, CORBA::Boolean removeNew) override {
+    return Set(t, "setEEAccidentInsuranceFund", r, removeNew,
+               {Arg(r.timePeriod.internalValidFrom.in())});
   }
-
   aif::EEAccidentInsuranceFundSeq* getActiveEEAccidentInsuranceFund(
-      AccessToken_ptr token, const aif::EEAccidentInsuranceFundFilterSeq& filter,
-      const aif::SortierungStruct& sort) override {
-    Enter(token, "getActiveEEAccidentInsuranceFund", {CountArg(filter), Arg(sort)}, filter);
-    return records_.NewSeq<aif::EEAccidentInsuranceFundSeq>(Listed(filter, sort));
+      AccessToken_ptr t, const aif::EEAccidentInsuranceFundFilterSeq& f,
+      const aif::SortierungStruct& s) override {
+    return Active(t, "getActiveEEAccidentInsuranceFund", f, s);
   }
-
   void getActiveEEAccidentInsuranceFundCB(
-      AccessToken_ptr token, const aif::EEAccidentInsuranceFundFilterSeq& filter,
-      const aif::SortierungStruct& sort,
-      aif::EEAccidentInsuranceFundStructCallback_ptr callback) override {
-    const StreamCall call = EnterStream(token, "getActiveEEAccidentInsuranceFundCB",
-                                        {CountArg(filter), Arg(sort)}, filter);
-    if (CORBA::is_nil(callback)) {
-      throw com::ostrel::serverbase::applicationexception::ApplicationLayerException(
-          L"no callback given");
-    }
-    Stream<aif::EEAccidentInsuranceFundStructCallback>(
-        callback, records_.ToSeq<aif::EEAccidentInsuranceFundSeq>(Listed(filter, sort)), call);
+      AccessToken_ptr t, const aif::EEAccidentInsuranceFundFilterSeq& f,
+      const aif::SortierungStruct& s, aif::EEAccidentInsuranceFundStructCallback_ptr cb) override {
+    ActiveCB(t, "getActiveEEAccidentInsuranceFundCB", f, s, cb);
   }
-
   aif::EEAccidentInsuranceFundSeq* getActiveEffectiveEEAccidentInsuranceFundHistory(
-      AccessToken_ptr token, const char* oidEmployee) override {
-    Enter(token, "getActiveEffectiveEEAccidentInsuranceFundHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<aif::EEAccidentInsuranceFundSeq>(
-        records_.store().ActiveHistory(oidEmployee));
+      AccessToken_ptr t, const char* oidEmployee) override {
+    return ActiveHistory(t, "getActiveEffectiveEEAccidentInsuranceFundHistory", oidEmployee);
   }
-
   aif::EEAccidentInsuranceFundSeq* getAllEEAccidentInsuranceFundHistory(
-      AccessToken_ptr token, const char* oidEmployee) override {
-    Enter(token, "getAllEEAccidentInsuranceFundHistory", {Arg(oidEmployee)});
-    return records_.NewSeq<aif::EEAccidentInsuranceFundSeq>(
-        records_.store().AllHistory(oidEmployee));
+      AccessToken_ptr t, const char* oidEmployee) override {
+    return AllHistory(t, "getAllEEAccidentInsuranceFundHistory", oidEmployee);
   }
-
   aif::EEAccidentInsuranceFundSeq* getEffectiveEEAccidentInsuranceFundHistory(
-      AccessToken_ptr token, const char* oidEmployee, const char* effective) override {
-    Enter(token, "getEffectiveEEAccidentInsuranceFundHistory", {Arg(oidEmployee), Arg(effective)},
-          DateArg{"EffectiveTimePoint", effective});
-    return records_.NewSeq<aif::EEAccidentInsuranceFundSeq>(
-        records_.store().EffectiveHistory(oidEmployee, effective));
+      AccessToken_ptr t, const char* oidEmployee, const char* effective) override {
+    return EffectiveHistory(t, "getEffectiveEEAccidentInsuranceFundHistory", oidEmployee,
+                            effective);
   }
-
   aif::EEAccidentInsuranceFundSeq* getAccidentInsuranceFundsForEmployeeCopy(
-      AccessToken_ptr token, const char* oidEmployee, const char* validFrom) override {
-    Enter(token, "getAccidentInsuranceFundsForEmployeeCopy", {Arg(oidEmployee), Arg(validFrom)},
-          DateArg{"validFrom", validFrom});
-    return records_.NewSeq<aif::EEAccidentInsuranceFundSeq>(
-        records_.Copies(oidEmployee, validFrom));
+      AccessToken_ptr t, const char* oidEmployee, const char* validFrom) override {
+    return Copies(t, "getAccidentInsuranceFundsForEmployeeCopy", oidEmployee, validFrom);
   }
-
-  R* getObjectFromObjectId(AccessToken_ptr token, const char* oidEmployee, const char* effective,
+  R* getObjectFromObjectId(AccessToken_ptr t, const char* oidEmployee, const char* effective,
                            const char* valid) override {
-    Enter(token, "getObjectFromObjectId", {Arg(oidEmployee), Arg(effective), Arg(valid)},
-          DateArg{"effectiveTimePoint", effective}, DateArg{"validTimePoint", valid});
-    return records_.New(records_.store().GetAt(oidEmployee, effective, valid));
+    return Get(t, oidEmployee, effective, valid);
   }
-
- private:
-  std::vector<R> Listed(const aif::EEAccidentInsuranceFundFilterSeq& filter,
-                        const aif::SortierungStruct& sort) {
-    return records_.store().List(ostrel::server::per_employee::MatchesAny<R>(filter, Matches),
-                                 Ordering(sort));
-  }
-
-  Records records_;
 };
 
 ostrel::server::RegisterServant<EEAccidentInsuranceFundServantImpl> registration(

@@ -82,13 +82,8 @@ bool Matches(const ds::EEDisabilityFilterStruct& f, const R& r) {
   if (f.issueOfficeOfProof._d() && f.issueOfficeOfProof.office() != h.issueOfficeOfProof) {
     return false;
   }
-  ostrel::server::per_employee::Criteria c;
-  c.oidPCompany = f.oidPCompany.in();
-  if (f.pnr._d()) c.pnr = f.pnr.pnr();
-  c.surname = Widen(f.surname.in());
-  c.fixedDateOfWithDrawal = f.fixedDateOfWithDrawal.in();
-  c.listDisplay = f.listDisplayOfEmployeeEnum;
-  return ostrel::server::per_employee::Matches(c, r.root.employeeShort);
+  return ostrel::server::per_employee::Matches(ostrel::server::per_employee::CriteriaOf(f),
+                                               r.root.employeeShort);
 }
 
 Store::Ordering Ordering(const ds::SortierungStruct& sort) {

@@ -1,12 +1,9 @@
-// Accident insurance objects without a server: defaults, the part classes
-// of risk as owned copies, and what copying a record keeps.
+// Accident insurance objects without a server: defaults and what copying
+// a record keeps.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "ownership.h"
 #include "statutory/accident_insurance_fund.h"
 
 namespace ostrel {
@@ -23,6 +20,7 @@ TEST(AccidentInsuranceFundObjects, NewRecordHasZeroPercentagesAndNothingElse) {
   EXPECT_NE(std::string(s.percentage), "") << "the number 0, not the empty text";
   EXPECT_EQ(r.GetSpecialUVReason(), static_cast<SpecialUVReasonEnum>(0));
   EXPECT_EQ(s.partClassOfRisks.length(), 0u);
+  EXPECT_EQ(std::string(EePartClassOfRisk().ToIdl().percentage), "") << "a part has no default";
   EXPECT_EQ(s.errors.length(), 0u);
   for (std::string const& text :
        {r.GetOidEmployee(), r.GetOidAccidentInsuranceFund(),
@@ -38,31 +36,6 @@ TEST(AccidentInsuranceFundObjects, NewRecordHasZeroPercentagesAndNothingElse) {
   EXPECT_EQ(r.GetClassOfRisk(), "");
   // Delete needs no server.
   r.Delete();
-}
-
-TEST(AccidentInsuranceFundObjects, PartsAreCopiesBothWays) {
-  EePartClassOfRisk fresh;
-  EXPECT_EQ(std::string(fresh.ToIdl().percentage), "") << "a part has no default number";
-  EePartClassOfRisk a;
-  a.SetClassOfRisk("1100");
-  a.SetAifPercent(VFixed("12.5"));
-  EePartClassOfRisk b;
-  b.SetClassOfRisk("2200");
-  std::vector<EePartClassOfRisk*> parts = {&a, &b};
-
-  EEAccidentInsuranceFund r;
-  r.SetPartClassOfRisks(&parts);
-  a.SetClassOfRisk("3300");
-  auto got = TakeOwnership(r.GetPartClassOfRisks());
-  ASSERT_EQ(got.size(), 2u);
-  EXPECT_EQ(got[0]->GetClassOfRisk(), "1100");
-  EXPECT_EQ(got[0]->GetAifPercent().ToIdl(), VFixed("12.5").ToIdl());
-  EXPECT_EQ(got[1]->GetClassOfRisk(), "2200");
-  got[1]->SetClassOfRisk("4400");
-  EXPECT_EQ(TakeOwnership(r.GetPartClassOfRisks())[1]->GetClassOfRisk(), "2200");
-
-  r.SetPartClassOfRisks(nullptr);
-  EXPECT_TRUE(TakeOwnership(r.GetPartClassOfRisks()).empty());
 }
 
 TEST(AccidentInsuranceFundObjects, CopyTakesTheStoredValidFromAssignmentTheChangedOne) {
