@@ -1,6 +1,7 @@
 // The per-employee statutory servants check every date, amount and time
-// stamp they receive before anything else: each received struct is sent
-// through the raw stub with one declared text malformed at a time.
+// stamp they receive before anything else: every operation that receives a
+// struct gets it through the raw stub with one declared text malformed at a
+// time.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -38,72 +39,114 @@ class StatutoryWireTexts : public ::testing::Test {
 };
 
 TEST_F(StatutoryWireTexts, Tax) {
-  auto servant = Remote<TaxService>::Access();
-  ProbeWireTexts("createTax", tax::TaxStruct{}, [&](tax::TaxStruct const& s) {
-    tax::EETaxStruct_var r = servant->createTax(RawToken(), s);
+  auto s = Remote<TaxService>::Access();
+  using T = tax::TaxStruct;
+  using F = tax::EETaxFilterStruct;
+  ProbeWireTexts("createTax", T{},
+                 [&](T const& v) { tax::EETaxStruct_var r = s->createTax(RawToken(), v); });
+  ProbeWireTexts("addTax", T{},
+                 [&](T const& v) { tax::EETaxStruct_var r = s->addTax(RawToken(), v, true); });
+  ProbeWireTexts("setTax", T{},
+                 [&](T const& v) { tax::EETaxStruct_var r = s->setTax(RawToken(), v, false); });
+  ProbeWireTexts("getMigrationEmployee", tax::EETaxStruct{}, [&](tax::EETaxStruct const& v) {
+    tax::EETaxStruct_var r = s->getMigrationEmployee(RawToken(), v);
   });
-  ProbeWireTexts("getMigrationEmployee", tax::EETaxStruct{}, [&](tax::EETaxStruct const& s) {
-    tax::EETaxStruct_var r = servant->getMigrationEmployee(RawToken(), s);
+  ProbeWireTexts("getActiveTax", F{}, [&](F const& f) {
+    tax::EETaxSeq_var r = s->getActiveTax(RawToken(), One<tax::EETaxFilterSeq>(f), sort_);
   });
-  ProbeWireTexts("getActiveTax", tax::EETaxFilterStruct{}, [&](tax::EETaxFilterStruct const& f) {
-    tax::EETaxSeq_var r = servant->getActiveTax(RawToken(), One<tax::EETaxFilterSeq>(f), sort_);
+  // The texts are checked before the missing callback is noticed.
+  ProbeWireTexts("getActiveTaxCB", F{}, [&](F const& f) {
+    s->getActiveTaxCB(RawToken(), One<tax::EETaxFilterSeq>(f), sort_,
+                      tax::EETaxStructCallback::_nil());
   });
 }
 
 TEST_F(StatutoryWireTexts, Insurance) {
-  auto servant = Remote<InsuranceService>::Access();
+  auto s = Remote<InsuranceService>::Access();
   using In = insurance::EEInsuranceStruct;
-  ProbeWireTexts("createInsurance", In{}, [&](In const& s) {
-    insurance::EEInsuranceStruct_var r = servant->createInsurance(RawToken(), s);
+  using InVar = insurance::EEInsuranceStruct_var;
+  using F = insurance::EEInsuranceFilterStruct;
+  ProbeWireTexts("createInsurance", In{},
+                 [&](In const& v) { InVar r = s->createInsurance(RawToken(), v); });
+  ProbeWireTexts("addInsurance", In{},
+                 [&](In const& v) { InVar r = s->addInsurance(RawToken(), v, true, false); });
+  ProbeWireTexts("setInsurance", In{},
+                 [&](In const& v) { InVar r = s->setInsurance(RawToken(), v, false, true); });
+  ProbeWireTexts("getMigrationEmployee", In{},
+                 [&](In const& v) { InVar r = s->getMigrationEmployee(RawToken(), v); });
+  ProbeWireTexts("getConfirmBeforeSave", In{}, [&](In const& v) {
+    CORBA::String_var r = s->getConfirmBeforeSave(RawToken(), v);
   });
-  ProbeWireTexts("getConfirmBeforeSave", In{}, [&](In const& s) {
-    CORBA::String_var r = servant->getConfirmBeforeSave(RawToken(), s);
+  ProbeWireTexts("getActiveInsurance", F{}, [&](F const& f) {
+    insurance::EEInsuranceSeq_var r =
+        s->getActiveInsurance(RawToken(), One<insurance::EEInsuranceFilterSeq>(f), sort_);
   });
-  ProbeWireTexts("getActiveInsurance", insurance::EEInsuranceFilterStruct{},
-                 [&](insurance::EEInsuranceFilterStruct const& f) {
-                   insurance::EEInsuranceSeq_var r = servant->getActiveInsurance(
-                       RawToken(), One<insurance::EEInsuranceFilterSeq>(f), sort_);
-                 });
+  ProbeWireTexts("getActiveInsuranceCB", F{}, [&](F const& f) {
+    s->getActiveInsuranceCB(RawToken(), One<insurance::EEInsuranceFilterSeq>(f), sort_,
+                            insurance::EEInsuranceStructCallback::_nil());
+  });
 }
 
-TEST_F(StatutoryWireTexts, PensionFunds) {
-  auto z = Remote<EEZVKService>::Access();
-  ProbeWireTexts("createEEZVK", zvk::EEZVKStruct{}, [&](zvk::EEZVKStruct const& s) {
-    zvk::EEZVKStruct_var r = z->createEEZVK(RawToken(), s);
+TEST_F(StatutoryWireTexts, ZVK) {
+  auto s = Remote<EEZVKService>::Access();
+  using R = zvk::EEZVKStruct;
+  using F = zvk::EEZVKFilterStruct;
+  ProbeWireTexts("createEEZVK", R{},
+                 [&](R const& v) { zvk::EEZVKStruct_var r = s->createEEZVK(RawToken(), v); });
+  ProbeWireTexts("addEEZVK", R{},
+                 [&](R const& v) { zvk::EEZVKStruct_var r = s->addEEZVK(RawToken(), v, false); });
+  ProbeWireTexts("setEEZVK", R{},
+                 [&](R const& v) { zvk::EEZVKStruct_var r = s->setEEZVK(RawToken(), v, true); });
+  ProbeWireTexts("deleteEEZVK", R{}, [&](R const& v) { s->deleteEEZVK(RawToken(), v); });
+  ProbeWireTexts("getActiveEEZVKs", F{}, [&](F const& f) {
+    zvk::EEZVKSeq_var r = s->getActiveEEZVKs(RawToken(), One<zvk::EEZVKFilterSeq>(f), sort_);
   });
-  ProbeWireTexts("deleteEEZVK", zvk::EEZVKStruct{},
-                 [&](zvk::EEZVKStruct const& s) { z->deleteEEZVK(RawToken(), s); });
-  ProbeWireTexts("getActiveEEZVKs", zvk::EEZVKFilterStruct{}, [&](zvk::EEZVKFilterStruct const& f) {
-    zvk::EEZVKSeq_var r = z->getActiveEEZVKs(RawToken(), One<zvk::EEZVKFilterSeq>(f), sort_);
+  ProbeWireTexts("getActiveEEZVKsCB", F{}, [&](F const& f) {
+    s->getActiveEEZVKsCB(RawToken(), One<zvk::EEZVKFilterSeq>(f), sort_,
+                         zvk::EEZVKStructCallback::_nil());
   });
+}
 
-  auto v = Remote<EEVBLUService>::Access();
-  ProbeWireTexts("createEEVBLU", vblu::EEVBLUStruct{}, [&](vblu::EEVBLUStruct const& s) {
-    vblu::EEVBLUStruct_var r = v->createEEVBLU(RawToken(), s);
+TEST_F(StatutoryWireTexts, VBLU) {
+  auto s = Remote<EEVBLUService>::Access();
+  using R = vblu::EEVBLUStruct;
+  using F = vblu::EEVBLUFilterStruct;
+  ProbeWireTexts("createEEVBLU", R{},
+                 [&](R const& v) { vblu::EEVBLUStruct_var r = s->createEEVBLU(RawToken(), v); });
+  ProbeWireTexts("addEEVBLU", R{},
+                 [&](R const& v) { vblu::EEVBLUStruct_var r = s->addEEVBLU(RawToken(), v, true); });
+  ProbeWireTexts("setEEVBLU", R{}, [&](R const& v) {
+    vblu::EEVBLUStruct_var r = s->setEEVBLU(RawToken(), v, false);
   });
-  ProbeWireTexts("deleteEEVBLU", vblu::EEVBLUStruct{},
-                 [&](vblu::EEVBLUStruct const& s) { v->deleteEEVBLU(RawToken(), s); });
-  ProbeWireTexts("getActiveEEVBLUs", vblu::EEVBLUFilterStruct{},
-                 [&](vblu::EEVBLUFilterStruct const& f) {
-                   vblu::EEVBLUSeq_var r =
-                       v->getActiveEEVBLUs(RawToken(), One<vblu::EEVBLUFilterSeq>(f), sort_);
-                 });
+  ProbeWireTexts("deleteEEVBLU", R{}, [&](R const& v) { s->deleteEEVBLU(RawToken(), v); });
+  ProbeWireTexts("getActiveEEVBLUs", F{}, [&](F const& f) {
+    vblu::EEVBLUSeq_var r = s->getActiveEEVBLUs(RawToken(), One<vblu::EEVBLUFilterSeq>(f), sort_);
+  });
+  ProbeWireTexts("getActiveEEVBLUsCB", F{}, [&](F const& f) {
+    s->getActiveEEVBLUsCB(RawToken(), One<vblu::EEVBLUFilterSeq>(f), sort_,
+                          vblu::EEVBLUStructCallback::_nil());
+  });
 }
 
 TEST_F(StatutoryWireTexts, Dismissal) {
-  auto servant = Remote<DismissalService>::Access();
+  auto s = Remote<DismissalService>::Access();
   using D = dismissal::DismissalStruct;
-  ProbeWireTexts("createDismissal", D{}, [&](D const& s) {
-    dismissal::EEDismissalStruct_var r = servant->createDismissal(RawToken(), s);
+  using DVar = dismissal::EEDismissalStruct_var;
+  using F = dismissal::EEDismissalFilterStruct;
+  ProbeWireTexts("createDismissal", D{},
+                 [&](D const& v) { DVar r = s->createDismissal(RawToken(), v); });
+  ProbeWireTexts("addDismissal", D{},
+                 [&](D const& v) { DVar r = s->addDismissal(RawToken(), v, false); });
+  ProbeWireTexts("setDismissal", D{},
+                 [&](D const& v) { DVar r = s->setDismissal(RawToken(), v, true); });
+  ProbeWireTexts("getActiveDismissal", F{}, [&](F const& f) {
+    dismissal::EEDismissalSeq_var r =
+        s->getActiveDismissal(RawToken(), One<dismissal::EEDismissalFilterSeq>(f), sort_);
   });
-  ProbeWireTexts("setDismissal", D{}, [&](D const& s) {
-    dismissal::EEDismissalStruct_var r = servant->setDismissal(RawToken(), s, false);
+  ProbeWireTexts("getActiveDismissalCB", F{}, [&](F const& f) {
+    s->getActiveDismissalCB(RawToken(), One<dismissal::EEDismissalFilterSeq>(f), sort_,
+                            dismissal::EEDismissalStructCallback::_nil());
   });
-  ProbeWireTexts("getActiveDismissal", dismissal::EEDismissalFilterStruct{},
-                 [&](dismissal::EEDismissalFilterStruct const& f) {
-                   dismissal::EEDismissalSeq_var r = servant->getActiveDismissal(
-                       RawToken(), One<dismissal::EEDismissalFilterSeq>(f), sort_);
-                 });
 }
 
 // Plain arguments that hold dates are checked as well.
