@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "field.h"
 #include "valueposition_kind.h"
 #include "vdate.h"
 #include "vfixed.h"
@@ -31,42 +32,44 @@ class EEValuePosition : public base::BO<valueposition::ValuePositionStruct> {
 
   valueposition::ValuePositionStruct ToIdl() const override { return Value(); }
 
-  base::VDate GetEffectiveFrom() const;
-  base::VDate GetEffectiveUntil() const;
-  base::VDate GetValidFrom() const;
-  base::VDate GetValidUntil() const;
-  std::string GetOidEmployee() const;
-  long GetValueTypeKey() const;
-  std::string GetOidValueType() const;
-  std::wstring GetShortDescription() const;
-  std::string GetOidParentObject() const;
-  std::wstring GetShortDescriptionPO() const;
-  std::string GetOidGenesisObject() const;
-  std::wstring GetShortDescriptionGO() const;
-  base::VFixed GetFactor1() const;
-  base::VFixed GetFactor2() const;
-  base::VFixed GetResult() const;
-  std::string GetBezug() const;
-  base::VFixed GetPercentage() const;
-  base::VFixed GetPerformanceFactor() const;
-  std::string GetOidCostCenter() const;
-  std::string GetCostCenterKey() const;
-  std::wstring GetShortDescriptionCC() const;
-  std::string GetOidCostUnit() const;
-  std::string GetCostUnitKey() const;
-  std::wstring GetShortDescriptionCU() const;
-  base::VFixed GetEraCorrectionFactor() const;
-  base::VDate GetDocumentDate() const;
-  std::string GetDocumentNumber() const;
-  std::string GetOrderNumber() const;
-  std::string GetPartNumber() const;
-  base::VFixed GetSetupTimeAndUnit() const;
-  base::VFixed GetYield() const;
-  base::VFixed GetTargetOfTimeAndUnit() const;
-  base::VFixed GetTotalTarget() const;
-  base::VFixed GetRateOfLaborUtilisation() const;
-  base::VDate GetBookingDate() const;
-  std::string GetStageNumber() const;
+  base::VDate GetEffectiveFrom() const { return field::Date(Value().effectiveFrom); }
+  base::VDate GetEffectiveUntil() const { return field::Date(Value().effectiveUntil); }
+  base::VDate GetValidFrom() const { return field::Date(Value().validFrom); }
+  base::VDate GetValidUntil() const { return field::Date(Value().validUntil); }
+  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
+  long GetValueTypeKey() const { return field::Long(Value().valueTypeKey); }
+  std::string GetOidValueType() const { return field::Text(Value().oidValueType); }
+  std::wstring GetShortDescription() const { return field::Wide(Value().shortDescription); }
+  std::string GetOidParentObject() const { return field::Text(Value().oidParentObject); }
+  std::wstring GetShortDescriptionPO() const { return field::Wide(Value().shortDescriptionPO); }
+  std::string GetOidGenesisObject() const { return field::Text(Value().oidGenesisObject); }
+  std::wstring GetShortDescriptionGO() const { return field::Wide(Value().shortDescriptionGO); }
+  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
+  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
+  base::VFixed GetResult() const { return field::Fixed(Value().result); }
+  std::string GetBezug() const { return field::Text(Value().bezug); }
+  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
+  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  std::string GetCostCenterKey() const { return field::Text(Value().costCenterKey); }
+  std::wstring GetShortDescriptionCC() const { return field::Wide(Value().shortDescriptionCC); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  std::string GetCostUnitKey() const { return field::Text(Value().costUnitKey); }
+  std::wstring GetShortDescriptionCU() const { return field::Wide(Value().shortDescriptionCU); }
+  base::VFixed GetEraCorrectionFactor() const { return field::Fixed(Value().eraCorrectionFactor); }
+  base::VDate GetDocumentDate() const { return field::Date(Value().documentDate); }
+  std::string GetDocumentNumber() const { return field::Text(Value().documentNumber); }
+  std::string GetOrderNumber() const { return field::Text(Value().orderNumber); }
+  std::string GetPartNumber() const { return field::Text(Value().partNumber); }
+  base::VFixed GetSetupTimeAndUnit() const { return field::Fixed(Value().setupTimeAndUnit); }
+  base::VFixed GetYield() const { return field::Fixed(Value().yield); }
+  base::VFixed GetTargetOfTimeAndUnit() const { return field::Fixed(Value().targetOfTimeAndUnit); }
+  base::VFixed GetTotalTarget() const { return field::Fixed(Value().totalTarget); }
+  base::VFixed GetRateOfLaborUtilisation() const {
+    return field::Fixed(Value().rateOfLaborUtilisation);
+  }
+  base::VDate GetBookingDate() const { return field::Date(Value().bookingDate); }
+  std::string GetStageNumber() const { return field::Text(Value().stageNumber); }
 
   bool IsClosed() const { return closed_; }
   void SetClosed(bool v) { closed_ = v; }

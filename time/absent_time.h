@@ -13,6 +13,7 @@
 #include "bo.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
+#include "field.h"
 #include "personnel_bo.h"
 #include "sortierung.h"
 #include "vcallback.h"
@@ -25,82 +26,89 @@ namespace ostrel {
 // The time-independent part: the employee and the absence type.
 //
 // A new root holds a default EmployeeShort and is not deleted. Built from a
-// struct it takes that struct's identity and keeps the struct as its saved
-// value; a copy also saves what it copied.
-class EEAbsentTimeRoot : public base::BO<absenttime::AbsentTimeRootStruct> {
+// struct or copied, it takes the struct's identity and keeps the value as
+// its saved value.
+class EEAbsentTimeRoot : public RecordPart<absenttime::AbsentTimeRootStruct> {
  public:
   EEAbsentTimeRoot();
-  explicit EEAbsentTimeRoot(absenttime::AbsentTimeRootStruct const& s);
-  EEAbsentTimeRoot(EEAbsentTimeRoot const& o);
-  EEAbsentTimeRoot& operator=(EEAbsentTimeRoot const&) = default;
+  using RecordPart::RecordPart;
 
-  EmployeeShort GetEmployeeShort() const;
-  void SetEmployeeShort(EmployeeShort const& v);
+  EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
+  void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
   // Object id of the absence type.
-  std::string GetOidAbsentTime() const;
-  void SetOidAbsentTime(std::string const& v);
-  bool GetIsDeleted() const;
-  void SetIsDeleted(bool v);
+  std::string GetOidAbsentTime() const { return field::Text(Value().oidAbsentTime); }
+  void SetOidAbsentTime(std::string const& v) { field::Set(Value().oidAbsentTime, v); }
+  bool GetIsDeleted() const { return Value().isDeleted; }
+  void SetIsDeleted(bool v) { field::Set(Value().isDeleted, v); }
 };
 
 // One period of an absence.
 //
 // A new period has type of birth 0, index of consequence 0, and neither a
 // half leave day, a waiting day nor printing on the statement of earnings;
-// every text, date and amount is empty. Built from a struct it takes that
-// struct's identity and keeps the struct as its saved value; a copy also
-// saves what it copied.
+// every text, date and amount is empty. Built from a struct or copied, it
+// takes the struct's identity and keeps the value as its saved value.
 //
 // NumberOfWorkingHours and ErrorMessage are filled by the server (see
 // EEAbsentTime::CheckPreValues); TypeOfBirth and IndexOfConsequence are the
 // server's codes.
-class EEAbsentTimeTP : public base::BO<absenttime::AbsentTimeTPStruct> {
+class EEAbsentTimeTP : public RecordPart<absenttime::AbsentTimeTPStruct> {
  public:
   EEAbsentTimeTP();
-  explicit EEAbsentTimeTP(absenttime::AbsentTimeTPStruct const& s);
-  EEAbsentTimeTP(EEAbsentTimeTP const& o);
-  EEAbsentTimeTP& operator=(EEAbsentTimeTP const&) = default;
+  using RecordPart::RecordPart;
 
-  base::VDate GetEffectiveFrom() const;
-  void SetEffectiveFrom(base::VDate const& v);
-  base::VDate GetEffectiveUntil() const;
-  void SetEffectiveUntil(base::VDate const& v);
-  base::VDate GetInternalValidFrom() const;
-  void SetInternalValidFrom(base::VDate const& v);
-  base::VDate GetValidUntil() const;
-  void SetValidUntil(base::VDate const& v);
-  std::string GetOidPredecessorEEAbsentTime() const;
-  void SetOidPredecessorEEAbsentTime(std::string const& v);
-  base::VFixed GetNumberOfHours() const;
-  void SetNumberOfHours(base::VFixed const& v);
-  std::string GetOidCostUnit() const;
-  void SetOidCostUnit(std::string const& v);
-  std::string GetOidCostCenter() const;
-  void SetOidCostCenter(std::string const& v);
-  bool GetHalfLeaveDay() const;
-  void SetHalfLeaveDay(bool v);
-  base::VFixed GetComparisonNet() const;
-  void SetComparisonNet(base::VFixed const& v);
-  base::VFixed GetStickPay() const;
-  void SetStickPay(base::VFixed const& v);
-  bool GetPrintOnStatementOfEarnings() const;
-  void SetPrintOnStatementOfEarnings(bool v);
-  long GetIndexOfConsequence() const;
-  void SetIndexOfConsequence(long v);
-  base::VDate GetDueDate() const;
-  void SetDueDate(base::VDate const& v);
-  long GetTypeOfBirth() const;
-  void SetTypeOfBirth(long v);
-  std::string GetAdditionalInfo() const;
-  void SetAdditionalInfo(std::string const& v);
-  base::VFixed GetNumberOfWorkingHours() const;
-  void SetNumberOfWorkingHours(base::VFixed const& v);
-  std::string GetErrorMessage() const;
-  void SetErrorMessage(std::string const& v);
-  bool GetWaitingDay() const;
-  void SetWaitingDay(bool v);
-  std::string GetAbandonment() const;
-  void SetAbandonment(std::string const& v);
+  base::VDate GetEffectiveFrom() const { return field::Date(Value().timePeriod.effectiveFrom); }
+  void SetEffectiveFrom(base::VDate const& v) { field::Set(Value().timePeriod.effectiveFrom, v); }
+  base::VDate GetEffectiveUntil() const { return field::Date(Value().timePeriod.effectiveUntil); }
+  void SetEffectiveUntil(base::VDate const& v) { field::Set(Value().timePeriod.effectiveUntil, v); }
+  base::VDate GetInternalValidFrom() const {
+    return field::Date(Value().timePeriod.internalValidFrom);
+  }
+  void SetInternalValidFrom(base::VDate const& v) {
+    field::Set(Value().timePeriod.internalValidFrom, v);
+  }
+  base::VDate GetValidUntil() const { return field::Date(Value().timePeriod.validUntil); }
+  void SetValidUntil(base::VDate const& v) { field::Set(Value().timePeriod.validUntil, v); }
+  std::string GetOidPredecessorEEAbsentTime() const {
+    return field::Text(Value().oidPredecessorEEAbsentTime);
+  }
+  void SetOidPredecessorEEAbsentTime(std::string const& v) {
+    field::Set(Value().oidPredecessorEEAbsentTime, v);
+  }
+  base::VFixed GetNumberOfHours() const { return field::Fixed(Value().numberOfHours); }
+  void SetNumberOfHours(base::VFixed const& v) { field::Set(Value().numberOfHours, v); }
+  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
+  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
+  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
+  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
+  bool GetHalfLeaveDay() const { return Value().halfLeaveDay; }
+  void SetHalfLeaveDay(bool v) { field::Set(Value().halfLeaveDay, v); }
+  base::VFixed GetComparisonNet() const { return field::Fixed(Value().comparisonNet); }
+  void SetComparisonNet(base::VFixed const& v) { field::Set(Value().comparisonNet, v); }
+  base::VFixed GetStickPay() const { return field::Fixed(Value().stickPay); }
+  void SetStickPay(base::VFixed const& v) { field::Set(Value().stickPay, v); }
+  bool GetPrintOnStatementOfEarnings() const { return Value().printOnStatementOfEarnings; }
+  void SetPrintOnStatementOfEarnings(bool v) { field::Set(Value().printOnStatementOfEarnings, v); }
+  long GetIndexOfConsequence() const { return field::Long(Value().indexOfConsequence); }
+  void SetIndexOfConsequence(long v) { field::Set(Value().indexOfConsequence, v); }
+  base::VDate GetDueDate() const { return field::Date(Value().dueDate); }
+  void SetDueDate(base::VDate const& v) { field::Set(Value().dueDate, v); }
+  long GetTypeOfBirth() const { return field::Long(Value().typeOfBirth); }
+  void SetTypeOfBirth(long v) { field::Set(Value().typeOfBirth, v); }
+  std::string GetAdditionalInfo() const { return field::Text(Value().additionalInfo); }
+  void SetAdditionalInfo(std::string const& v) { field::Set(Value().additionalInfo, v); }
+  base::VFixed GetNumberOfWorkingHours() const {
+    return field::Fixed(Value().numberOfWorkingHours);
+  }
+  void SetNumberOfWorkingHours(base::VFixed const& v) {
+    field::Set(Value().numberOfWorkingHours, v);
+  }
+  std::string GetErrorMessage() const { return field::Text(Value().errorMessage); }
+  void SetErrorMessage(std::string const& v) { field::Set(Value().errorMessage, v); }
+  bool GetWaitingDay() const { return Value().waitingDay; }
+  void SetWaitingDay(bool v) { field::Set(Value().waitingDay, v); }
+  std::string GetAbandonment() const { return field::Text(Value().abandonment); }
+  void SetAbandonment(std::string const& v) { field::Set(Value().abandonment, v); }
 };
 
 // Selection of GetActiveEEAbsentTimes and GetActiveEEAbsentTimeCB.
@@ -113,20 +121,26 @@ class EEAbsentTimeFilter {
  public:
   EEAbsentTimeFilter();
 
-  void SetFromDate(base::VDate const& v);
-  void SetUntilDate(base::VDate const& v);
-  void SetAfterJournalized(bool v);
-  void SetAbsentTimeKey(std::string const& v);
-  void SetOidPCompany(std::string const& v);
-  void SetPnr(long v);
-  void ClearPnr();
-  void SetSurname(std::string const& v);
-  void SetFixedDateOfWithDrawal(base::VDate const& v);
-  void SetWithDeleted(bool v);
+  void SetFromDate(base::VDate const& v) { field::Set(filter_.fromDate, v); }
+  void SetUntilDate(base::VDate const& v) { field::Set(filter_.untilDate, v); }
+  void SetAfterJournalized(bool v) { field::Set(filter_.afterJournalized, v); }
+  void SetAbsentTimeKey(std::string const& v) { field::Set(filter_.absentTimeKey, v); }
+  void SetOidPCompany(std::string const& v) { field::Set(filter_.oidPCompany, v); }
+  void SetPnr(long v) { filter_.pnr.pnr(static_cast<CORBA::Long>(v)); }
+  void ClearPnr() { filter_.pnr._default(); }
+  void SetSurname(std::string const& v) { field::Set(filter_.surname, v); }
+  void SetFixedDateOfWithDrawal(base::VDate const& v) {
+    field::Set(filter_.fixedDateOfWithDrawal, v);
+  }
+  void SetWithDeleted(bool v) { field::Set(filter_.withDeleted, v); }
   void SetListDisplayOfEmployeeEnum(
-      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v);
-  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v);
-  void SetAbsenceOfEau(bool v);
+      com::ostrel::personnel::framework::basictypes::ListDisplayOfEmployeeEnum v) {
+    field::Set(filter_.listDisplayOfEmployeeEnum, v);
+  }
+  void SetExtendedFilter(personnel::EmployeeExtendedFilter const& v) {
+    filter_.extendedFilter = v.ToIdl();
+  }
+  void SetAbsenceOfEau(bool v) { field::Set(filter_.absenceOfEau, v); }
 
   absenttime::EEAbsentTimeFilterStruct ToIdl() const { return filter_; }
 
@@ -145,10 +159,10 @@ class EauEEAbsentTime : public base::BO<absenttime::EauEEAbsentTimeStruct> {
   EauEEAbsentTime();
   explicit EauEEAbsentTime(absenttime::EauEEAbsentTimeStruct const& s);
 
-  std::string GetOidEEAbsentTimeTP() const;
-  void SetOidEEAbsentTimeTP(std::string const& v);
-  int GetReasonOfInterrupt() const;
-  void SetReasonOfInterrupt(int v);
+  std::string GetOidEEAbsentTimeTP() const { return field::Text(Value().oidEEAbsentTimeTP); }
+  void SetOidEEAbsentTimeTP(std::string const& v) { field::Set(Value().oidEEAbsentTimeTP, v); }
+  int GetReasonOfInterrupt() const { return Value().reasonOfInterrupt; }
+  void SetReasonOfInterrupt(int v) { field::Set(Value().reasonOfInterrupt, v); }
 };
 
 // An absent time: root part (employee, absence type) and one period.
@@ -202,11 +216,13 @@ class EEAbsentTime
   // the argument, with the values the server fills in (hours, error
   // message).
   //
-  // A remote failure raises base::VException. Any other exception while
-  // preparing or making the call (for example no server configured) is
-  // swallowed; there is no answer then, and the result is a copy of
-  // `absentTime` as it was passed: its current value, which is also the
-  // copy's saved value, with its internal valid-from date as valid-from date.
+  // A remote failure raises base::VException. Any other failure while
+  // preparing or making the call (for example no server configured) raises
+  // nothing: there is no answer then, and the result is a copy of
+  // `absentTime` as it was passed (its current value, which is also the
+  // copy's saved value, with its internal valid-from date as valid-from
+  // date) whose ErrorMessage is the failure's text, so that it cannot pass
+  // for an accepted absent time.
   static EEAbsentTime CheckPreValues(EEAbsentTime absentTime, std::string oidPCompany);
 
   // Stores every absent time of `absentTimes` (their current values, in
