@@ -263,7 +263,7 @@ TEST_F(TaxRecords, ActiveTaxBySixOptionalValuesAndTheEmployee) {
   EXPECT_EQ(CallsOf("getActiveTax").back().arguments, (Args{L"[2]", L"personnelNumber asc"}));
 
   EETaxFilter surname;
-  surname.SetSurname("Sch");
+  surname.SetSurname("Schä");  // UTF-8, compared as wide text
   EXPECT_EQ(oids({&surname}), (std::vector<std::string>{"EMP-2"}));
 }
 
