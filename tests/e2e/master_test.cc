@@ -385,7 +385,7 @@ TEST_F(MasterTest, HistoriesAndFetchSendTheirDatesAsWireText) {
   EEMaster m = Fetch("EMP-1");
   ChangeHistory(m, [](Master& h) { h.SetDomicile("Augsburg"); });
   m.SetEffectiveFrom(VDate(1, 0, 2020));
-  m.SetValidFrom(VDate(1, 0, 2020));
+  m.SetValidFrom(VDate(1, 0, 2022));  // entered later than it takes effect
   m.Commit();
 
   auto at2019 = TakeOwnership(EEMaster::GetEffectiveMasterHistory("EMP-1", VDate(30, 5, 2019)));
@@ -397,9 +397,17 @@ TEST_F(MasterTest, HistoriesAndFetchSendTheirDatesAsWireText) {
   EEMaster const old = EEMaster::GetObjectFromObjectId("EMP-1", VDate(1, 0, 2019), VDate(""));
   EXPECT_EQ(old.GetHistory().GetDomicile(), "München");
   EXPECT_EQ(old.GetValidFrom(), VDate(1, 3, 2015));
-  EEMaster::GetObjectFromObjectId("EMP-1", VDate(1, 0, 2019), VDate(2, 0, 2019));
-  EXPECT_EQ(CallsOf("getObjectFromObjectId").back().arguments,
-            (Args{L"EMP-1", L"2019-01-01", L"2019-01-02"}));
+  // 2021 as it was known in 2021, and as it was known in 2022.
+  EEMaster const before =
+      EEMaster::GetObjectFromObjectId("EMP-1", VDate(1, 0, 2021), VDate(1, 5, 2021));
+  EXPECT_EQ(before.GetHistory().GetDomicile(), "München");
+  EEMaster const after =
+      EEMaster::GetObjectFromObjectId("EMP-1", VDate(1, 0, 2021), VDate(1, 5, 2022));
+  EXPECT_EQ(after.GetHistory().GetDomicile(), "Augsburg");
+  auto fetches = CallsOf("getObjectFromObjectId");
+  ASSERT_EQ(fetches.size(), 4u);  // after Fetch and `old`
+  EXPECT_EQ(fetches[2].arguments, (Args{L"EMP-1", L"2021-01-01", L"2021-06-01"}));
+  EXPECT_EQ(fetches[3].arguments, (Args{L"EMP-1", L"2021-01-01", L"2022-06-01"}));
 }
 
 TEST_F(MasterTest, TextsTheServerFormatsAreNotConverted) {
