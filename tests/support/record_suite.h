@@ -18,7 +18,9 @@
 //     static auto Stream(unsigned max_hits);          // streamed query of every record
 //     static auto EmployeeCopy(std::string const& oid, base::VDate const& valid_from);
 //   };
+//   namespace testing {  // the macro finds the suite's names only from here
 //   INSTANTIATE_TYPED_TEST_SUITE_P(Dismissal, StandardRecord, ::testing::Types<DismissalKind>);
+//   }
 //
 // The suite covers what every kind must do alike; a kind's own tests cover
 // only what sets it apart.
