@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "record_suite.h"
 #include "reference_server.h"
 #include "test_record.h"
 
@@ -40,10 +41,10 @@ struct Counter : base::VCallbackObserver {
   void OnException(base::VException*) override { ++exceptions; }
 };
 
-class Streams : public ::testing::Test {
+class Streams : public testing::RecordTest {
  protected:
   void SetUp() override {
-    testing::ResetServer();
+    RecordTest::SetUp();
     for (int i = 0; i < 250; ++i) {
       TestRecord r;
       TestRecordRoot root = r.GetRoot();
@@ -242,4 +243,9 @@ TEST_F(Streams, ReportLimitComesFromTheSettings) {
 }
 
 }  // namespace
+
+namespace testing {
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(StandardRecord);
+}  // namespace testing
+
 }  // namespace ostrel

@@ -27,10 +27,8 @@ Owned<T> Own(std::vector<T*>* v) {
   return Owned<T>(v, &DeleteAll<T>);
 }
 
-class RecordOps : public ::testing::Test {
+class RecordOps : public testing::RecordTest {
  protected:
-  void SetUp() override { testing::ResetServer(); }
-
   // A new record of employee `oid_employee` in company `company`.
   static TestRecord NewRecord(std::string const& key, long pnr = 1,
                               std::string const& oid_employee = "EMP-1",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculation/value_position.h"
+#include "record_suite.h"
 #include "reference_server.h"
 #include "remote.h"
 
@@ -49,10 +50,8 @@ base::VException Raised(F f) {
   return base::VException(L"", L"", L"", 0, false);
 }
 
-class ValuePositionTest : public ::testing::Test {
+class ValuePositionTest : public testing::RecordTest {
  protected:
-  void SetUp() override { testing::ResetServer(); }
-
   // EMP-1's January position of a value type.
   static EEValuePosition January(long key) {
     Positions all = Own(EEValuePosition::GetValuePositionsEE("EMP-1", kJanuary, kEndOfJanuary));
@@ -212,4 +211,9 @@ TEST_F(ValuePositionTest, FailuresArriveAsVExceptions) {
 }
 
 }  // namespace
+
+namespace testing {
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(StandardRecord);
+}  // namespace testing
+
 }  // namespace ostrel
