@@ -362,6 +362,12 @@ TEST_F(RecordOps, ServerFilledValuesComeBack) {
   r.Commit();
   EXPECT_EQ(r.GetValidUntil(), base::VDate(31, 11, 2099));
   EXPECT_TRUE(r.GetHistory().GetErrorMessage().empty());
+
+  TestRecordTP tp = r.GetHistory();
+  tp.SetDueDate(base::VDate(15, 11, 2025));
+  r.SetHistory(tp);
+  r.Commit();
+  EXPECT_EQ(r.GetHistory().GetErrorMessage(), "due date 2025-12-15 is before 2026-01-01");
 }
 
 // The standard behaviour, as every record kind shows it.
