@@ -227,7 +227,9 @@ class Entry : public base::BO<entry::EntryStruct> {
                              std::string const& targetPCompanyKey);
 
   // The employees of the migration source that match (empty values do not
-  // restrict); a new vector of new objects that the caller owns.
+  // restrict; names match by their beginning, characters outside the Basic
+  // Multilingual Plane included); a new vector of new objects that the
+  // caller owns.
   static std::vector<MigrationEmployee*>* GetMigrationEmployees(std::string const& pCompanyKey,
                                                                 std::string const& personnelNumber,
                                                                 std::wstring const& firstName,
