@@ -22,7 +22,9 @@ std::mutex g_mutex;
 std::string g_server_name;        // guarded by g_mutex
 std::string g_failure;            // guarded by g_mutex
 bool g_have_client_cert = false;  // guarded by g_mutex
-PortableServer::POA_var g_callback_poa;
+// A plain pointer: released by DestroyClientOrb, never by a static destructor
+// at exit, when the ORB may be half gone.
+PortableServer::POA_ptr g_callback_poa = PortableServer::POA::_nil();
 
 void RecordFailure(std::string const& why, bool overwrite) {
   std::lock_guard<std::mutex> lock(g_mutex);
@@ -118,6 +120,19 @@ void Info(SSL const* ssl, int where, int ret) {
   if (where & SSL_CB_HANDSHAKE_START) {
     // A new attempt: an older failure does not explain the next one.
     if (!SSL_is_init_finished(ssl)) RecordFailure("", true);
+    return;
+  }
+  if ((where & SSL_CB_LOOP) && SSL_get_state(ssl) == TLS_ST_CR_CERT_REQ) {
+    // Under TLS 1.3 the server's refusal may arrive after the client has
+    // already failed to send, so the reason is noted when it asks.
+    bool have_cert;
+    {
+      std::lock_guard<std::mutex> lock(g_mutex);
+      have_cert = g_have_client_cert;
+    }
+    if (!have_cert) {
+      RecordFailure("the server requires a client certificate and none is configured", false);
+    }
     return;
   }
   if ((where & SSL_CB_ALERT) && (where & SSL_CB_READ) && (ret >> 8) == SSL3_AL_FATAL) {
@@ -320,18 +335,20 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
   }
   manager->activate();
   std::lock_guard<std::mutex> lock(g_mutex);
+  CORBA::release(g_callback_poa);
   g_callback_poa = callbacks._retn();
   return orb._retn();
 }
 
 PortableServer::POA_ptr CallbackPoa() {
   std::lock_guard<std::mutex> lock(g_mutex);
-  return PortableServer::POA::_duplicate(g_callback_poa.in());
+  return PortableServer::POA::_duplicate(g_callback_poa);
 }
 
 void DestroyClientOrb(CORBA::ORB_ptr orb) {
   {
     std::lock_guard<std::mutex> lock(g_mutex);
+    CORBA::release(g_callback_poa);
     g_callback_poa = PortableServer::POA::_nil();
   }
   orb->destroy();

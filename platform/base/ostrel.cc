@@ -183,7 +183,11 @@ RuntimeConfig RuntimeConfig::Load() {
 
 Ostrel* Ostrel::Instance() {
   std::lock_guard<std::mutex> lock(g_instance_mutex);
-  // Never deleted but by Shutdown(): callback objects may outlive main().
+  // Deleted by Shutdown(), and at exit: the ORB's threads serve the
+  // connection callbacks come over and must stop before the ORB's own static
+  // objects go. Registered after the ORB library started, so it runs first.
+  static bool const at_exit = std::atexit([] { Shutdown(); }) == 0;
+  (void)at_exit;
   if (!g_instance) g_instance = new Ostrel();
   return g_instance;
 }

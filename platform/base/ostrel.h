@@ -109,9 +109,10 @@ class Ostrel {
   // servant references and the token.
   void SetEndpoint(std::string const& host, int port);
 
-  // Destroys the ORB; for orderly process ends, and for tools and tests that
-  // start again with another configuration (the next Instance() reads it).
-  // No object of the old runtime may be used afterwards.
+  // Destroys the ORB; for orderly process ends (it also runs at exit), and
+  // for tools and tests that start again with another configuration (the
+  // next Instance() reads it). No object of the old runtime may be used
+  // afterwards.
   static void Shutdown();
 
  private:
