@@ -19,17 +19,6 @@ EmployeeShort::EmployeeShort() {
   MakeBoCopy();
 }
 
-// --- EmployeeRoot -----------------------------------------------------------
-
-// --- EmployeeAddOn ----------------------------------------------------------
-
-EmployeeAddOn::EmployeeAddOn() {
-  Value() = employee::EmployeeAddOnStruct{};
-  MakeBoCopy();
-}
-
-EmployeeAddOn::EmployeeAddOn(employee::EmployeeAddOnStruct const& s) : BO(s) { MakeBoCopy(); }
-
 // --- Employee ---------------------------------------------------------------
 
 Employee::Employee() {
@@ -102,38 +91,6 @@ EmployeeWaitForCalculate::EmployeeWaitForCalculate(
     employee::EmployeeWaitForCalculateStruct const& s)
     : BO(s) {
   SetObjectStruct(s.objectStruct);
-  MakeBoCopy();
-}
-
-// --- calculation hand-over ----------------------------------------------------
-
-EmployeeForCalculate::EmployeeForCalculate() {
-  Value() = employee::EmployeeForCalculateStruct{};
-  MakeBoCopy();
-}
-EmployeeForCalculate::EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s) : BO(s) {
-  MakeBoCopy();
-}
-
-EmployeeForCalculateExtend::EmployeeForCalculateExtend() {
-  Value() = employee::EmployeeForCalculateExtendStruct{};
-  MakeBoCopy();
-}
-EmployeeForCalculateExtend::EmployeeForCalculateExtend(
-    employee::EmployeeForCalculateExtendStruct const& s)
-    : BO(s) {
-  MakeBoCopy();
-}
-
-// --- ForInitialiseOfInsurance -------------------------------------------------
-
-ForInitialiseOfInsurance::ForInitialiseOfInsurance() {
-  Value() = employee::ForInitialiseOfInsuranceStruct{};
-  MakeBoCopy();
-}
-ForInitialiseOfInsurance::ForInitialiseOfInsurance(
-    employee::ForInitialiseOfInsuranceStruct const& s)
-    : BO(s) {
   MakeBoCopy();
 }
 

@@ -112,8 +112,8 @@ class EmployeeRoot : public RecordPart<employee::EmployeeRootStruct> {
 // Commit and Delete do nothing.
 class EmployeeAddOn : public base::BO<employee::EmployeeAddOnStruct> {
  public:
-  EmployeeAddOn();
-  explicit EmployeeAddOn(employee::EmployeeAddOnStruct const& s);
+  EmployeeAddOn() = default;
+  explicit EmployeeAddOn(employee::EmployeeAddOnStruct const& s) : BO(s) { MakeBoCopy(); }
 
   EmployeeRoot GetEmployeeRoot() const { return EmployeeRoot(Value().employeeRoot); }
   void SetEmployeeRoot(EmployeeRoot const& v) { Value().employeeRoot = v.ToIdl(); }
@@ -334,8 +334,10 @@ class EmployeeWaitForCalculate : public base::BO<employee::EmployeeWaitForCalcul
 // default one is empty. Commit and Delete do nothing.
 class EmployeeForCalculate : public base::BO<employee::EmployeeForCalculateStruct> {
  public:
-  EmployeeForCalculate();
-  explicit EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s);
+  EmployeeForCalculate() = default;
+  explicit EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s) : BO(s) {
+    MakeBoCopy();
+  }
 
   void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
   base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
@@ -348,8 +350,10 @@ class EmployeeForCalculate : public base::BO<employee::EmployeeForCalculateStruc
 // As EmployeeForCalculate, with a second employee for the calculation.
 class EmployeeForCalculateExtend : public base::BO<employee::EmployeeForCalculateExtendStruct> {
  public:
-  EmployeeForCalculateExtend();
-  explicit EmployeeForCalculateExtend(employee::EmployeeForCalculateExtendStruct const& s);
+  EmployeeForCalculateExtend() = default;
+  explicit EmployeeForCalculateExtend(employee::EmployeeForCalculateExtendStruct const& s) : BO(s) {
+    MakeBoCopy();
+  }
 
   void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
   base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
@@ -366,8 +370,10 @@ class EmployeeForCalculateExtend : public base::BO<employee::EmployeeForCalculat
 // empty and false.
 class ForInitialiseOfInsurance : public base::BO<employee::ForInitialiseOfInsuranceStruct> {
  public:
-  ForInitialiseOfInsurance();
-  explicit ForInitialiseOfInsurance(employee::ForInitialiseOfInsuranceStruct const& s);
+  ForInitialiseOfInsurance() = default;
+  explicit ForInitialiseOfInsurance(employee::ForInitialiseOfInsuranceStruct const& s) : BO(s) {
+    MakeBoCopy();
+  }
 
   bool GetInsolvencyDuty() const { return Value().insolvencyDuty; }
   void SetInsolvencyDuty(bool v) { field::Set(Value().insolvencyDuty, v); }

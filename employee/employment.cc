@@ -9,8 +9,6 @@ namespace ostrel {
 using Remote_ = Remote<EmploymentService>;
 using Stub = Remote_::Stub;
 
-// --- nested parts -------------------------------------------------------
-
 // --- period part --------------------------------------------------------
 
 Employment::Employment() {

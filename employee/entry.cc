@@ -9,8 +9,6 @@ namespace ostrel {
 using EntryStub = Remote<EntryService>::Stub;
 using ReasonStub = Remote<EntryReasonService>::Stub;
 
-// --- migration source ---------------------------------------------------
-
 // --- entry --------------------------------------------------------------
 
 Entry::Entry() {
