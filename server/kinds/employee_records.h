@@ -98,13 +98,21 @@ long NextPersonnelNumber(Core& core, const std::string& oidPCompany);
 
 // --- what the master and employment servants share -------------------------
 
-namespace employee_records_detail {
+namespace sort_key_detail {
 template <class T>
 struct ClassOf;
 template <class C, class T>
 struct ClassOf<T C::*> {
   using type = C;
 };
+template <auto M, auto... Rest, class T>
+const auto& Member(const T& t) {
+  if constexpr (sizeof...(Rest) == 0) {
+    return t.*M;
+  } else {
+    return Member<Rest...>(t.*M);
+  }
+}
 inline int Compare(const CORBA::String_member& a, const CORBA::String_member& b) {
   return CompareText(a.in(), b.in());
 }
@@ -115,22 +123,25 @@ template <class T>
 int Compare(const T& a, const T& b) {
   return CompareValue(a, b);
 }
-}  // namespace employee_records_detail
+}  // namespace sort_key_detail
 
-// A sort key on member `Member` of the record's part `Part`: text, wide text
-// or a value, each compared as such. One line per key:
-//   {"surname", SortKey<&R::history, &ms::MasterStruct::surname>()},
-template <auto Part, auto Member>
-auto SortKey() {
-  using R = typename employee_records_detail::ClassOf<decltype(Part)>::type;
+// A sort key on the member a path of members reaches (a part, then its
+// member, ...): text, wide text or a value, each compared as such. One line
+// per key:
+//   {"surname", MemberKey<&R::history, &ms::MasterStruct::surname>()},
+template <auto First, auto... Rest>
+auto MemberKey() {
+  using R = typename sort_key_detail::ClassOf<decltype(First)>::type;
   return SortField<R>([](const R& a, const R& b) {
-    return employee_records_detail::Compare((a.*Part).*Member, (b.*Part).*Member);
+    return sort_key_detail::Compare(sort_key_detail::Member<First, Rest...>(a),
+                                    sort_key_detail::Member<First, Rest...>(b));
   });
 }
 
 // The servant side of a record kept per employee. The kind's table names
 // the store, how a stored record is answered, which filter selects it and
-// the sort keys; the history queries are then one line each:
+// the sort keys (MemberKey); the history queries are then one
+// line each:
 //   struct MasterTable {
 //     using Record = ms::EEMasterStruct;
 //     using Seq = ms::EEMasterSeq;

@@ -62,6 +62,7 @@
 #include "core.h"
 #include "dates.h"
 #include "employee_kind.h"
+#include "employee_records.h"
 #include "employees.h"
 #include "record_servant.h"
 #include "registry.h"
@@ -729,26 +730,14 @@ class EmployeeServantImpl : public POA_com::ostrel::personnel::domain::employee:
     CheckFilters(filter);
     using S = ee::EmployeeWaitForCalculateStruct;
     // The add-on view has no short view: compare its own members.
-    std::map<std::string, SortField<S>> fields = {
+    using AddOn = ee::EmployeeAddOnStruct;
+    using Root = ee::EmployeeRootStruct;
+    static const std::map<std::string, SortField<S>> fields = {
         {"personnelNumber",
-         [](const S& a, const S& b) {
-           return CompareValue(a.eeAddOnStruct.employeeRoot.personnelnumber,
-                               b.eeAddOnStruct.employeeRoot.personnelnumber);
-         }},
-        {"surname",
-         [](const S& a, const S& b) {
-           return CompareWide(a.eeAddOnStruct.surname.in(), b.eeAddOnStruct.surname.in());
-         }},
-        {"oidPCompany",
-         [](const S& a, const S& b) {
-           return CompareText(a.eeAddOnStruct.employeeRoot.oidPCompany.in(),
-                              b.eeAddOnStruct.employeeRoot.oidPCompany.in());
-         }},
-        {"effectiveFromOfCalculationCase",
-         [](const S& a, const S& b) {
-           return CompareText(a.effectiveFromOfCalculationCase.in(),
-                              b.effectiveFromOfCalculationCase.in());
-         }},
+         MemberKey<&S::eeAddOnStruct, &AddOn::employeeRoot, &Root::personnelnumber>()},
+        {"surname", MemberKey<&S::eeAddOnStruct, &AddOn::surname>()},
+        {"oidPCompany", MemberKey<&S::eeAddOnStruct, &AddOn::employeeRoot, &Root::oidPCompany>()},
+        {"effectiveFromOfCalculationCase", MemberKey<&S::effectiveFromOfCalculationCase>()},
     };
     const auto less = MakeOrdering<S>(sort, fields);
     std::vector<S> out;

@@ -334,11 +334,11 @@ struct EmploymentTable {
     using E = em::EmploymentStruct;
     using S = ee::EmployeeShortStruct;
     static const std::map<std::string, SortField<R>> kKeys = {
-        {"personnelNumber", SortKey<&R::root, &S::personnelNumber>()},
-        {"surname", SortKey<&R::root, &S::surname>()},
-        {"dateOfEntry", SortKey<&R::employment, &E::dateOfEntry>()},
-        {"oidCostCenter", SortKey<&R::employment, &E::oidCostCenter>()},
-        {"oidPCompany", SortKey<&R::root, &S::oidPCompany>()},
+        {"personnelNumber", MemberKey<&R::root, &S::personnelNumber>()},
+        {"surname", MemberKey<&R::root, &S::surname>()},
+        {"dateOfEntry", MemberKey<&R::employment, &E::dateOfEntry>()},
+        {"oidCostCenter", MemberKey<&R::employment, &E::oidCostCenter>()},
+        {"oidPCompany", MemberKey<&R::root, &S::oidPCompany>()},
     };
     return kKeys;
   }

@@ -309,12 +309,12 @@ struct MasterTable {
     using R = Record;
     using M = ms::MasterStruct;
     static const std::map<std::string, SortField<R>> kKeys = {
-        {"personnelNumber", SortKey<&R::root, &ee::EmployeeShortStruct::personnelNumber>()},
-        {"surname", SortKey<&R::history, &M::surname>()},
-        {"firstname", SortKey<&R::history, &M::firstname>()},
-        {"dateOfBirth", SortKey<&R::history, &M::dateOfBirth>()},
-        {"postalCode", SortKey<&R::history, &M::postalCode>()},
-        {"oidPCompany", SortKey<&R::root, &ee::EmployeeShortStruct::oidPCompany>()},
+        {"personnelNumber", MemberKey<&R::root, &ee::EmployeeShortStruct::personnelNumber>()},
+        {"surname", MemberKey<&R::history, &M::surname>()},
+        {"firstname", MemberKey<&R::history, &M::firstname>()},
+        {"dateOfBirth", MemberKey<&R::history, &M::dateOfBirth>()},
+        {"postalCode", MemberKey<&R::history, &M::postalCode>()},
+        {"oidPCompany", MemberKey<&R::root, &ee::EmployeeShortStruct::oidPCompany>()},
     };
     return kKeys;
   }
