@@ -95,15 +95,9 @@ bool Matches(const er::EntryReasonFilterStruct& f, const er::EntryReasonStruct& 
 Store::Ordering Ordering(const SortierungStruct& sort) {
   using R = er::EntryReasonStruct;
   static const std::map<std::string, SortField<R>> kFields = {
-      {"entryReason",
-       [](const R& a, const R& b) {
-         return CompareValue(a.entryReasonRoot.entryReason, b.entryReasonRoot.entryReason);
-       }},
+      {"entryReason", MemberKey<&R::entryReasonRoot, &er::EntryReasonRootStruct::entryReason>()},
       {"shortDescription",
-       [](const R& a, const R& b) {
-         return CompareText(a.entryReasonTP.shortDescription.in(),
-                            b.entryReasonTP.shortDescription.in());
-       }},
+       MemberKey<&R::entryReasonTP, &er::EntryReasonTPStruct::shortDescription>()},
   };
   return MakeOrdering<R>(sort, kFields);
 }
