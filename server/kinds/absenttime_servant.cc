@@ -48,6 +48,7 @@
 
 #include "absenttime_kind.h"
 #include "dates.h"
+#include "employee_records.h"
 #include "employees.h"
 #include "record_servant.h"
 #include "record_store.h"
@@ -185,19 +186,15 @@ bool Matches(const at::EEAbsentTimeFilterStruct& f, const at::EEAbsentTimeStruct
 }
 
 Store::Ordering Ordering(const at::SortierungStruct& sort) {
-  using ostrel::server::CompareText;
-  using ostrel::server::SortField;
+  using ostrel::server::MemberKey;
   using R = at::EEAbsentTimeStruct;
-  static const std::map<std::string, SortField<R>> kFields = [] {
+  using TP = at::AbsentTimeTPStruct;
+  using Period = pbt::TimePeriodStruct;
+  static const std::map<std::string, ostrel::server::SortField<R>> kFields = [] {
     auto f =
         ostrel::server::EmployeeSortFields<R>([](const R& r) -> const auto& { return r.root; });
-    f.emplace("effectiveFrom", [](const R& a, const R& b) {
-      return CompareText(a.history.timePeriod.effectiveFrom.in(),
-                         b.history.timePeriod.effectiveFrom.in());
-    });
-    f.emplace("oidAbsentTime", [](const R& a, const R& b) {
-      return CompareText(a.root.oidAbsentTime.in(), b.root.oidAbsentTime.in());
-    });
+    f.emplace("effectiveFrom", MemberKey<&R::history, &TP::timePeriod, &Period::effectiveFrom>());
+    f.emplace("oidAbsentTime", MemberKey<&R::root, &at::AbsentTimeRootStruct::oidAbsentTime>());
     return f;
   }();
   return ostrel::server::MakeOrdering<R>(sort, kFields);
