@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dates.h"
+#include "employee_records.h"
 #include "record_servant.h"
 #include "record_store.h"
 #include "registry.h"
@@ -52,26 +53,21 @@ Store::Predicate MatchesAny(const tr::TestRecordFilterSeq& filters) {
 }
 
 Store::Ordering Ordering(const tr::SortierungStruct& sort) {
+  using ostrel::server::CompareDecimal;
+  using ostrel::server::CompareNatural;
+  using ostrel::server::MemberKey;
   using ostrel::server::SortField;
   using R = tr::TestRecordStruct;
+  using Root = tr::TestRecordRootStruct;
   static const std::map<std::string, SortField<R>> kFields = {
-      {"key",
-       [](const R& a, const R& b) {
-         return ostrel::server::CompareText(a.root.key.in(), b.root.key.in());
-       }},
+      {"key", MemberKey<&R::root, &Root::key>()},
       {"personnelNumber",
-       [](const R& a, const R& b) {
-         return ostrel::server::CompareValue(a.root.employeeShort.personnelNumber,
-                                             b.root.employeeShort.personnelNumber);
-       }},
+       MemberKey<&R::root, &Root::employeeShort, &tr::TestEmployeeStruct::personnelNumber>()},
       {"amount",
-       [](const R& a, const R& b) {
-         return ostrel::server::CompareDecimal(a.history.amount.in(), b.history.amount.in());
-       }},
+       [](const R& a, const R& b) { return CompareDecimal(a.history.amount, b.history.amount); }},
       {"objectid",
        [](const R& a, const R& b) {
-         return ostrel::server::CompareNatural(a.root.objectStruct.objectid.in(),
-                                               b.root.objectStruct.objectid.in());
+         return CompareNatural(a.root.objectStruct.objectid, b.root.objectStruct.objectid);
        }},
   };
   return ostrel::server::MakeOrdering<R>(sort, kFields);
