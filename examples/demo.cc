@@ -1,13 +1,16 @@
 // A walk through the record kinds against the application server named by
 // OSTREL_SERVER, logged in as OSTREL_USER / OSTREL_PASSWORD: search the
 // employees of a company, read one's master data, enter an absent time, a
-// bank account, a fixed payment and variable payments in bulk, stream a list
+// bank account, a fixed payment and variable payments in bulk, a company
+// pension scheme committed through the list the application shows, a
+// disability started from the server's default record, stream a list
 // through a callback object, and watch a stale copy being refused.
 //
 // Every list result and callback object goes straight into TakeOwnership, so
 // nothing here is freed by hand.
 #include <chrono>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,8 @@
 #include "pay/bank_details.h"
 #include "pay/fixed_payment.h"
 #include "pay/var_payment.h"
+#include "statutory/disability.h"
+#include "statutory/pension_scheme.h"
 #include "string_converter.h"
 #include "time/absent_time.h"
 
@@ -259,6 +264,76 @@ void StreamMasterData(std::string const& oid_company) {
 }
 
 // Two copies of one record: the one that commits second is out of date.
+void ShowSchemes(char const* what,
+                 std::vector<std::unique_ptr<ostrel::EEPensionScheme>> const& list) {
+  std::cout << what << list.size() << "\n";
+  for (auto const& s : list) {
+    ostrel::EEPensionSchemeTP tp = s->GetHistory();
+    std::cout << "  " << s->GetObjectid() << " v" << s->GetVersion() << ": membership "
+              << tp.GetMembershipNumber() << ", employer pays " << tp.GetDuesERpaysAsCtPay().ToIdl()
+              << " a month, valid from " << Date(s->GetInternalValidFrom()) << "\n";
+  }
+}
+
+// A pension scheme's writes answer the list the application shows: here the
+// schemes of company C-1, by personnel number.
+void EnterPensionScheme(std::string const& oid_employee) {
+  ostrel::EEPensionScheme scheme;
+  ostrel::EEPensionSchemeRoot root = scheme.GetRoot();
+  ostrel::EmployeeShort employee;
+  employee.SetObjectid(oid_employee);
+  root.SetEe(employee);
+  scheme.SetRoot(root);
+  ostrel::EEPensionSchemeTP tp = scheme.GetHistory();
+  tp.SetDateOfEntry(VDate(1, 3, 2026));
+  tp.SetMembershipNumber("BV-20260401");
+  ostrel::personnel::Interval monthly(true);
+  tp.SetErExpensesPays(monthly);
+  tp.SetDuesERpaysAsCtPay(VFixed("100.00"));
+  scheme.SetHistory(tp);
+  scheme.SetValidFrom(VDate(1, 3, 2026));
+
+  ostrel::EEPensionSchemeFilter company;
+  company.SetOidPCompany("C-1");
+  std::vector<ostrel::EEPensionSchemeFilter*> filters{&company};
+  Sortierung by_pnr;
+  by_pnr.AddKey("personnelNumber");
+  auto none = TakeOwnership(scheme.Commit(&filters, by_pnr));
+  std::cout << "pension scheme " << scheme.GetObjectid() << " created for " << oid_employee
+            << " (the answer to a create is no list: " << none.size() << ")\n";
+
+  tp = scheme.GetHistory();
+  tp.SetDuesERpaysAsCtPay(VFixed("125.00"));
+  scheme.SetHistory(tp);
+  std::string const advice = scheme.CheckForAdvice();
+  std::cout << "  advice before saving: " << (advice.empty() ? "none" : advice) << "\n";
+  ShowSchemes("  after raising the employer's share, the list shows ",
+              TakeOwnership(scheme.Commit(&filters, by_pnr)));
+}
+
+// A new disability starts from the record the server prepares from the
+// employee's data.
+void EnterDisability(std::string const& oid_employee) {
+  ostrel::EEDisability d =
+      ostrel::EEDisability::GetStructBeforeCreate(oid_employee, VDate(1, 4, 2026));
+  ostrel::DisabilityTP tp = d.GetHistory();
+  std::cout << "disability record prepared for " << oid_employee << ": born "
+            << Date(tp.GetDateOfBirth()) << ", entered " << Date(tp.GetDateOfEntry())
+            << ", valid from " << Date(d.GetInternalValidFrom()) << "\n";
+  ostrel::DisabilityRoot root = d.GetRoot();
+  root.SetReferenceNoProof("AZ-50-2026");
+  d.SetRoot(root);
+  tp.SetLevelOfDisability("50");
+  tp.SetProofValidFrom(VDate(15, 3, 2026));
+  tp.SetProofValidUntil(VDate(31, 2, 2031));
+  d.SetHistory(tp);
+  d.Commit();
+  std::cout << "  stored as " << d.GetObjectid() << " v" << d.GetVersion() << ", level "
+            << d.GetHistory().GetLevelOfDisability() << ", proof valid "
+            << Date(d.GetHistory().GetProofValidFrom()) << " - "
+            << Date(d.GetHistory().GetProofValidUntil()) << "\n";
+}
+
 void CommitStaleCopy(ostrel::EEAbsentTime& leave) {
   ostrel::EEAbsentTime stale = leave;
   SetUntil(leave, VDate(10, 2, 2026));
@@ -291,6 +366,10 @@ int main() {
     EnterFixedPayment();
     std::cout << "\n";
     EnterVarPayments();
+    std::cout << "\n";
+    EnterPensionScheme("EMP-1");
+    EnterDisability("EMP-2");
+    std::cout << "\n";
     StreamMasterData("C-2");
     std::cout << "\n";
     CommitStaleCopy(leave);

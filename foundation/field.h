@@ -52,24 +52,6 @@ void Set(Member& m, V v) {
   m = static_cast<Member>(v);
 }
 
-// Older spellings, kept until every record kind uses Set.
-template <class Member>
-void SetDate(Member& m, base::VDate const& d) {
-  Set(m, d);
-}
-template <class Member>
-void SetFixed(Member& m, base::VFixed const& v) {
-  Set(m, v);
-}
-template <class Member>
-void SetText(Member& m, std::string const& v) {
-  Set(m, v);
-}
-template <class Member>
-void SetWide(Member& m, std::wstring const& v) {
-  Set(m, v);
-}
-
 }  // namespace field
 }  // namespace ostrel
 

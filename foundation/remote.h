@@ -169,12 +169,6 @@ class Remote {
     return StreamTo<CB>([] { return new CB(); }, op, args...);
   }
 
-  // Older form: the caller made the callback object.
-  template <class CB, class Op, class... A>
-  static CB* Stream(CB* cb, Op op, A const&... args) {
-    return StreamTo<CB>([cb] { return cb; }, op, args...);
-  }
-
  private:
   template <class CB, class Make, class Op, class... A>
   static CB* StreamTo(Make make, Op op, A const&... args) {

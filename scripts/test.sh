@@ -4,7 +4,8 @@
 # PID.
 #   scripts/test.sh           release build, all tests
 #   scripts/test.sh asan      AddressSanitizer + UndefinedBehaviorSanitizer
-#   scripts/test.sh tsan      ThreadSanitizer: callback, load and fault tests
+#   scripts/test.sh tsan      ThreadSanitizer: callback, load and fault tests, TLS and
+#                             the streamed queries of the newer record kinds
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -17,8 +18,11 @@ case "$mode" in
         export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ;;
   tsan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=thread -DOSTREL_BUILD_BENCH=OFF
                -DOSTREL_BUILD_EXAMPLES=OFF); build=build-tsan
-        targets=(--target reference_server_test vcallback_test callback_stream_test load_test runtime_test)
-        filter=(-R 'VCallback|callback_stream|load_test|runtime_test')
+        streamed=(vcallback_test callback_stream_test load_test runtime_test tls_test
+                  callback_endpoint_test pension_scheme_test deuv_dskk_test
+                  accident_insurance_fund_test)
+        targets=(--target reference_server_test "${streamed[@]}")
+        filter=(-R "VCallback|$(IFS='|'; echo "${streamed[*]}")")
         export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" ;;
   *) echo "usage: $0 [release|asan|tsan]" >&2; exit 2 ;;
 esac
