@@ -135,8 +135,8 @@ class Remote {
                                                                         &DeleteAll<R>);
     try {
       Servant_var servant = Access();
-      using Seq = std::invoke_result_t<Op, typename Servant::_ptr_type, AccessToken_ptr,
-                                       A const&...>;
+      using Seq =
+          std::invoke_result_t<Op, typename Servant::_ptr_type, AccessToken_ptr, A const&...>;
       auto seq = typename Owned<Seq>::type(std::invoke(op, servant.in(), Token(), args...));
       AppendAll(result.get(), seq.in());
     } catch (CORBA::Exception& e) {

@@ -70,8 +70,7 @@ void RefuseText(const char* operation, const std::string& member, TextKind kind,
                 std::string_view text) {
   const std::string message = std::string(operation) + ": " + member + " '" + std::string(text) +
                               "' is not " + Expected(kind);
-  throw com::ostrel::serverbase::applicationexception::DomainException(
-      Widen(message).c_str());
+  throw com::ostrel::serverbase::applicationexception::DomainException(Widen(message).c_str());
 }
 
 }  // namespace ostrel::server

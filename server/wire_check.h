@@ -54,8 +54,7 @@ namespace wire_check_detail {
 template <class T, class = void>
 struct IsSequence : std::false_type {};
 template <class T>
-struct IsSequence<T, std::void_t<decltype(std::declval<const T&>().length())>>
-    : std::true_type {};
+struct IsSequence<T, std::void_t<decltype(std::declval<const T&>().length())>> : std::true_type {};
 }  // namespace wire_check_detail
 
 // A received struct, or a sequence of them (paths "[i].member").

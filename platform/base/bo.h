@@ -46,7 +46,6 @@ class BO : public BoInterface {
   virtual void ResetBo() { value_ = saved_; }
 
  protected:
-
   void MakeBoCopy() override { saved_ = value_; }
 
   // Write access. A struct shared with the saved value or with another

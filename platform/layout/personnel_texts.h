@@ -86,8 +86,8 @@ struct WireTexts<personnel_idl::ptov::TruncationStruct> {
 template <>
 struct WireTexts<personnel_idl::payscale::PayScaleLevelStruct> {
   using S = personnel_idl::payscale::PayScaleLevelStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"}, wire::Fixed<&S::amount>{"amount"});
+  static constexpr auto kMembers = std::make_tuple(wire::Nested<&S::objectStruct>{"objectStruct"},
+                                                   wire::Fixed<&S::amount>{"amount"});
 };
 
 }  // namespace ostrel

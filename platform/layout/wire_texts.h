@@ -76,11 +76,11 @@ struct WireTexts<com::ostrel::serverbase::query::ObjectStruct> {
 template <>
 struct WireTexts<com::ostrel::personnel::framework::basictypes::TimePeriodStruct> {
   using S = com::ostrel::personnel::framework::basictypes::TimePeriodStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Date<&S::effectiveFrom>{"effectiveFrom"},
-      wire::Date<&S::effectiveUntil>{"effectiveUntil"},
-      wire::Date<&S::internalValidFrom>{"internalValidFrom"},
-      wire::Date<&S::validUntil>{"validUntil"});
+  static constexpr auto kMembers =
+      std::make_tuple(wire::Date<&S::effectiveFrom>{"effectiveFrom"},
+                      wire::Date<&S::effectiveUntil>{"effectiveUntil"},
+                      wire::Date<&S::internalValidFrom>{"internalValidFrom"},
+                      wire::Date<&S::validUntil>{"validUntil"});
 };
 
 namespace wire_texts_detail {
@@ -106,7 +106,7 @@ void ForEachText(Struct& s, Visit&& visit, std::string const& prefix = "") {
   std::apply(
       [&](auto const&... entry) {
         (wire_texts_detail::Traits<std::decay_t<decltype(entry)>>::Walk(s, prefix, visit,
-                                                                         entry.name),
+                                                                        entry.name),
          ...);
       },
       WireTexts<std::remove_const_t<Struct>>::kMembers);
