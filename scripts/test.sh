@@ -22,7 +22,7 @@ case "$mode" in
                   callback_endpoint_test pension_scheme_test deuv_dskk_test
                   accident_insurance_fund_test)
         targets=(--target reference_server_test "${streamed[@]}")
-        filter=(-R "VCallback|$(IFS='|'; echo "${streamed[*]}")")
+        filter=(-R "^VCallback\\.|^($(IFS='|'; echo "${streamed[*]}"))\$")
         export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" ;;
   *) echo "usage: $0 [release|asan|tsan]" >&2; exit 2 ;;
 esac
