@@ -18,16 +18,9 @@
 namespace ostrel {
 namespace {
 
+using testing::One;
 using testing::ProbeWireTexts;
 using testing::RawToken;
-
-template <class Seq, class S>
-Seq One(S const& s) {
-  Seq seq;
-  seq.length(1);
-  seq[0] = s;
-  return seq;
-}
 
 class StatutoryWireTexts : public ::testing::Test {
  protected:

@@ -19,18 +19,11 @@
 namespace ostrel {
 namespace {
 
+using testing::One;
 using testing::ProbeWireTexts;
 using testing::RawToken;
 namespace basictypes = com::ostrel::framework::basictypes;
 namespace ax = com::ostrel::serverbase::applicationexception;
-
-template <class Seq, class S>
-Seq One(S const& s) {
-  Seq seq;
-  seq.length(1);
-  seq[0] = s;
-  return seq;
-}
 
 class TimeCalcWireTexts : public testing::RecordTest {
  protected:

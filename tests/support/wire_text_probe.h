@@ -74,6 +74,15 @@ void ProbeWireTexts(char const* operation, Struct base, Send send) {
   }
 }
 
+// A sequence of one element, for operations that receive a sequence.
+template <class Seq, class S>
+Seq One(S const& s) {
+  Seq seq;
+  seq.length(1);
+  seq[0] = s;
+  return seq;
+}
+
 // The token of the logged-in test user, for raw stub calls.
 inline com::ostrel::serverbase::access::AccessToken_ptr RawToken() {
   return base::Ostrel::Instance()->GetAccessToken().in();
