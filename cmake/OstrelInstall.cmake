@@ -16,13 +16,20 @@ file(GLOB flat_headers
   ${PROJECT_SOURCE_DIR}/foundation/*.h)
 list(FILTER flat_headers EXCLUDE REGEX "orb_binding\\.h$")
 install(FILES ${flat_headers} DESTINATION ${ostrel_include})
+# The subsystem folders that hold record kinds (records/ is there once the
+# first personal-record kind is).
 foreach(dir employee statutory pay time calculation records)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${ostrel_include}/${dir}
-          FILES_MATCHING PATTERN "*.h")
+  if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${dir})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${ostrel_include}/${dir}
+            FILES_MATCHING PATTERN "*.h")
+  endif()
 endforeach()
+# Stubs and what our back-end generates beside them (wire texts, fields,
+# operations, accessor mixins).
 foreach(idl_target ostrel_platform_idl ostrel_idl)
   get_target_property(gendir ${idl_target} OSTREL_IDL_GENDIR)
-  install(DIRECTORY ${gendir}/ DESTINATION ${ostrel_include} FILES_MATCHING PATTERN "*.hh")
+  install(DIRECTORY ${gendir}/ DESTINATION ${ostrel_include} FILES_MATCHING PATTERN "*.hh"
+          PATTERN "*_idl.h" PATTERN "*_fields.h")
 endforeach()
 
 install(TARGETS ostrel_orb ostrel_platform_idl ostrel_layout ostrel_base ostrel_foundation ostrel_idl

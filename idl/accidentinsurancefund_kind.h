@@ -1,17 +1,13 @@
-// The accident insurance fund module as the library and the reference
-// server both see it: where the flat record keeps its identities, the
-// servant's name, and which texts of the received structs hold dates and
-// fixed-point numbers.
+// The accident insurance fund module beside its IDL: where the flat record
+// keeps its identities and the servant's name. What follows from the IDL
+// itself (wire texts, fields, operations) is generated into
+// accidentinsurancefund_idl.h.
 #ifndef OSTREL_IDL_ACCIDENTINSURANCEFUND_KIND_H_
 #define OSTREL_IDL_ACCIDENTINSURANCEFUND_KIND_H_
 
-#include <tuple>
-
-#include "accidentinsurancefund.hh"
+#include "accidentinsurancefund_idl.h"
 #include "employee_kind.h"
-#include "personnel_texts.h"
 #include "record_layout.h"
-#include "wire_texts.h"
 
 namespace ostrel {
 
@@ -57,31 +53,6 @@ struct EEAccidentInsuranceFundService {
   static constexpr char kName[] =
       "com.ostrel.personnel.servantimpl.employee.accidentinsurancefund."
       "EEAccidentInsuranceFundServantImpl";
-};
-
-template <>
-struct WireTexts<partclassofrisk::PartClassOfRiskStruct> {
-  using S = partclassofrisk::PartClassOfRiskStruct;
-  static constexpr auto kMembers = std::make_tuple(wire::Nested<&S::objectStruct>{"objectStruct"},
-                                                   wire::Fixed<&S::percentage>{"percentage"},
-                                                   wire::Fixed<&S::aifPercent>{"aifPercent"});
-};
-template <>
-struct WireTexts<accidentinsurancefund::EEAccidentInsuranceFundStruct> {
-  using S = accidentinsurancefund::EEAccidentInsuranceFundStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::root>{"root"}, wire::Nested<&S::objectStruct>{"objectStruct"},
-      wire::Nested<&S::timePeriod>{"timePeriod"}, wire::Fixed<&S::percentage>{"percentage"},
-      wire::Fixed<&S::aifPercent>{"aifPercent"},
-      wire::NestedSeq<&S::partClassOfRisks>{"partClassOfRisks"},
-      wire::NestedSeq<&S::errors>{"errors"});
-};
-template <>
-struct WireTexts<accidentinsurancefund::EEAccidentInsuranceFundFilterStruct> {
-  using S = accidentinsurancefund::EEAccidentInsuranceFundFilterStruct;
-  static constexpr auto kMembers =
-      std::make_tuple(wire::Date<&S::fixedDateOfWithDrawal>{"fixedDateOfWithDrawal"},
-                      wire::Nested<&S::extendedFilter>{"extendedFilter"});
 };
 
 }  // namespace ostrel

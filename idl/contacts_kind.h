@@ -1,24 +1,14 @@
-// The contacts module as the library and the reference server both see it.
+// The contacts module beside its IDL: nothing beyond the IDL. What follows
+// from the IDL itself (wire texts, fields, operations) is generated into
+// contacts_idl.h.
 #ifndef OSTREL_IDL_CONTACTS_KIND_H_
 #define OSTREL_IDL_CONTACTS_KIND_H_
 
-#include <tuple>
-
-#include "contacts.hh"
-#include "personnel_texts.h"
-#include "wire_texts.h"
+#include "contacts_idl.h"
 
 namespace ostrel {
 
 namespace contacts = com::ostrel::personnel::domain::employee::contacts;
-
-template <>
-struct WireTexts<contacts::EmployeeContactStruct> {
-  using S = contacts::EmployeeContactStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"}, wire::Nested<&S::contact>{"contact"},
-      wire::Date<&S::taskReminderDate>{"taskReminderDate"});
-};
 
 }  // namespace ostrel
 

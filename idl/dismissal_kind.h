@@ -1,16 +1,12 @@
-// The dismissal module as the library and the reference server both see
-// it: the record's layout, the servant's name and which texts of the
-// received structs hold dates and amounts.
+// The dismissal module beside its IDL: the record's layout and the servant's
+// name. What follows from the IDL itself (wire texts, fields, operations) is
+// generated into dismissal_idl.h.
 #ifndef OSTREL_IDL_DISMISSAL_KIND_H_
 #define OSTREL_IDL_DISMISSAL_KIND_H_
 
-#include <tuple>
-
-#include "dismissal.hh"
+#include "dismissal_idl.h"
 #include "employee_kind.h"
-#include "personnel_texts.h"
 #include "record_layout.h"
-#include "wire_texts.h"
 
 namespace ostrel {
 
@@ -26,33 +22,6 @@ struct DismissalService {
   using Servant = dismissal::DismissalServant;
   static constexpr char kName[] =
       "com.ostrel.personnel.servantimpl.employee.elena.dismissal.DismissalServantImpl";
-};
-
-template <>
-struct WireTexts<dismissal::DismissalStruct> {
-  using S = dismissal::DismissalStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"}, wire::Nested<&S::timePeriod>{"timePeriod"},
-      wire::Date<&S::endOfEmployment>{"endOfEmployment"},
-      wire::Date<&S::residPermitLtdBy>{"residPermitLtdBy"},
-      wire::Date<&S::closeOfLimitedContract>{"closeOfLimitedContract"},
-      wire::Date<&S::lastExtensionLimitedContract>{"lastExtensionLimitedContract"},
-      wire::Date<&S::dateDsmRgn>{"dateDsmRgn"}, wire::Date<&S::exemptionFrom>{"exemptionFrom"},
-      wire::Date<&S::exemptionUntil>{"exemptionUntil"}, wire::Date<&S::lastPayment>{"lastPayment"},
-      wire::Date<&S::dateOfDissuasion>{"dateOfDissuasion"},
-      wire::Date<&S::sentenceOfDismissalAt>{"sentenceOfDismissalAt"},
-      wire::Date<&S::sentenceOfDismissalTOThe>{"sentenceOfDismissalTOThe"},
-      wire::Date<&S::alongPaymentUntil>{"alongPaymentUntil"},
-      wire::Date<&S::subsequentHoliday>{"subsequentHoliday"},
-      wire::Date<&S::preRetirementPayBeginn>{"preRetirementPayBeginn"},
-      wire::Fixed<&S::preriterimentperc>{"preriterimentperc"});
-};
-
-template <>
-struct WireTexts<dismissal::EEDismissalFilterStruct> {
-  using S = dismissal::EEDismissalFilterStruct;
-  static constexpr auto kMembers =
-      std::make_tuple(wire::Date<&S::fixedDateOfWithDrawal>{"fixedDateOfWithDrawal"});
 };
 
 }  // namespace ostrel

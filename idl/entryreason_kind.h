@@ -1,15 +1,11 @@
-// The entry-reason module as the library and the reference server both see
-// it: the record's layout, the servant's name and the wire texts of the
-// received structs.
+// The entry-reason module beside its IDL: the record's layout and the
+// servant's name. What follows from the IDL itself (wire texts, fields,
+// operations) is generated into entryreason_idl.h.
 #ifndef OSTREL_IDL_ENTRYREASON_KIND_H_
 #define OSTREL_IDL_ENTRYREASON_KIND_H_
 
-#include <tuple>
-
-#include "entryreason.hh"
-#include "personnel_texts.h"
+#include "entryreason_idl.h"
 #include "record_layout.h"
-#include "wire_texts.h"
 
 namespace ostrel {
 
@@ -31,30 +27,6 @@ struct EntryReasonService {
   using Servant = entryreason::EntryReasonServant;
   static constexpr char kName[] =
       "com.ostrel.personnel.servantimpl.designationtype.entryreason.EntryReasonServantImpl";
-};
-
-template <>
-struct WireTexts<entryreason::EntryReasonRootStruct> {
-  using S = entryreason::EntryReasonRootStruct;
-  static constexpr auto kMembers = std::make_tuple(wire::Nested<&S::objectStruct>{"objectStruct"});
-};
-template <>
-struct WireTexts<entryreason::EntryReasonTPStruct> {
-  using S = entryreason::EntryReasonTPStruct;
-  static constexpr auto kMembers = std::make_tuple(wire::Nested<&S::objectStruct>{"objectStruct"},
-                                                   wire::Nested<&S::timePeriod>{"timePeriod"});
-};
-template <>
-struct WireTexts<entryreason::EntryReasonStruct> {
-  using S = entryreason::EntryReasonStruct;
-  static constexpr auto kMembers =
-      std::make_tuple(wire::Nested<&S::entryReasonRoot>{"entryReasonRoot"},
-                      wire::Nested<&S::entryReasonTP>{"entryReasonTP"});
-};
-// The key number travels as text; the search reads it.
-template <>
-struct WireTexts<entryreason::EntryReasonFilterStruct> {
-  static constexpr auto kMembers = std::make_tuple();
 };
 
 }  // namespace ostrel

@@ -1,18 +1,14 @@
-// The master module as the library and the reference server both see it:
-// the record's layout, the servant's name and which texts of the received
-// structs hold dates.
+// The master module beside its IDL: the record's layout and the servant's
+// name. What follows from the IDL itself (wire texts, fields, operations) is
+// generated into master_idl.h.
 #ifndef OSTREL_IDL_MASTER_KIND_H_
 #define OSTREL_IDL_MASTER_KIND_H_
 
-#include <tuple>
-
 #include "contacts_kind.h"
 #include "employee_kind.h"
-#include "master.hh"
+#include "master_idl.h"
 #include "notes_kind.h"
-#include "personnel_texts.h"
 #include "record_layout.h"
-#include "wire_texts.h"
 
 namespace ostrel {
 
@@ -28,31 +24,6 @@ struct MasterService {
   using Servant = master::MasterServant;
   static constexpr char kName[] =
       "com.ostrel.personnel.servantimpl.employee.master.MasterServantImpl";
-};
-
-// dateOfBirthELSTAM travels as the server wrote it and is not read as a date.
-template <>
-struct WireTexts<master::MasterStruct> {
-  using S = master::MasterStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"}, wire::Nested<&S::timePeriod>{"timePeriod"},
-      wire::Date<&S::dateOfBirth>{"dateOfBirth"},
-      wire::Date<&S::dateOfBanRetroactiveCalculation>{"dateOfBanRetroactiveCalculation"});
-};
-template <>
-struct WireTexts<master::EEMasterStruct> {
-  using S = master::EEMasterStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::root>{"root"}, wire::Nested<&S::history>{"history"},
-      wire::NestedSeq<&S::contacts>{"contacts"}, wire::NestedSeq<&S::notes>{"notes"});
-};
-template <>
-struct WireTexts<master::EEMasterFilterStruct> {
-  using S = master::EEMasterFilterStruct;
-  static constexpr auto kMembers =
-      std::make_tuple(wire::Date<&S::fixedDateOfWithDrawal>{"fixedDateOfWithDrawal"},
-                      wire::Date<&S::dateOfBirth>{"dateOfBirth"},
-                      wire::Nested<&S::extendedFilter>{"extendedFilter"});
 };
 
 }  // namespace ostrel

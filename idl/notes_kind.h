@@ -1,24 +1,14 @@
-// The notes module as the library and the reference server both see it.
+// The notes module beside its IDL: nothing beyond the IDL. What follows from
+// the IDL itself (wire texts, fields, operations) is generated into
+// notes_idl.h.
 #ifndef OSTREL_IDL_NOTES_KIND_H_
 #define OSTREL_IDL_NOTES_KIND_H_
 
-#include <tuple>
-
-#include "notes.hh"
-#include "personnel_texts.h"
-#include "wire_texts.h"
+#include "notes_idl.h"
 
 namespace ostrel {
 
 namespace notes = com::ostrel::personnel::domain::employee::notes;
-
-template <>
-struct WireTexts<notes::EmployeeNoteStruct> {
-  using S = notes::EmployeeNoteStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"}, wire::Nested<&S::note>{"note"},
-      wire::Date<&S::taskReminderDate>{"taskReminderDate"});
-};
 
 }  // namespace ostrel
 

@@ -1,13 +1,10 @@
-// The value-position module (the personnel core's) as the library and the
-// reference server both see it: the servant's name and which texts of a
-// position hold dates and fixed-point numbers.
+// The value-position module (the personnel core's) beside its IDL: the
+// servant's name. What follows from the IDL itself (wire texts, fields,
+// operations) is generated into valueposition_idl.h.
 #ifndef OSTREL_IDL_VALUEPOSITION_KIND_H_
 #define OSTREL_IDL_VALUEPOSITION_KIND_H_
 
-#include <tuple>
-
-#include "valueposition.hh"
-#include "wire_texts.h"
+#include "valueposition_idl.h"
 
 namespace ostrel {
 
@@ -17,26 +14,6 @@ struct ValuePositionService {
   using Servant = valueposition::ValuePositionServant;
   static constexpr char kName[] =
       "com.ostrel.personnel.servantimpl.employee.valueposition.ValuePositionServantImpl";
-};
-
-template <>
-struct WireTexts<valueposition::ValuePositionStruct> {
-  using S = valueposition::ValuePositionStruct;
-  static constexpr auto kMembers = std::make_tuple(
-      wire::Nested<&S::objectStruct>{"objectStruct"},
-      wire::Date<&S::effectiveFrom>{"effectiveFrom"},
-      wire::Date<&S::effectiveUntil>{"effectiveUntil"}, wire::Date<&S::validFrom>{"validFrom"},
-      wire::Date<&S::validUntil>{"validUntil"}, wire::Fixed<&S::factor1>{"factor1"},
-      wire::Fixed<&S::factor2>{"factor2"}, wire::Fixed<&S::result>{"result"},
-      wire::Fixed<&S::percentage>{"percentage"},
-      wire::Fixed<&S::performanceFactor>{"performanceFactor"},
-      wire::Fixed<&S::eraCorrectionFactor>{"eraCorrectionFactor"},
-      wire::Date<&S::documentDate>{"documentDate"},
-      wire::Fixed<&S::setupTimeAndUnit>{"setupTimeAndUnit"}, wire::Fixed<&S::yield>{"yield"},
-      wire::Fixed<&S::targetOfTimeAndUnit>{"targetOfTimeAndUnit"},
-      wire::Fixed<&S::totalTarget>{"totalTarget"},
-      wire::Fixed<&S::rateOfLaborUtilisation>{"rateOfLaborUtilisation"},
-      wire::Date<&S::bookingDate>{"bookingDate"});
 };
 
 }  // namespace ostrel

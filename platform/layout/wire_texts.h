@@ -1,20 +1,22 @@
 // WireTexts<Struct>: which string members of a wire struct hold a date, a
-// fixed-point number or a time stamp, and which members are structs (or
-// sequences of structs) to look into. Declared once per struct, beside its
-// record layout in the header the library and the reference server share;
-// the server checks every struct it receives by it (ForEachText).
+// fixed-point number or a time stamp, and which members are structs,
+// sequences of structs or unions to look into. The declarations are
+// generated from the IDL (<file>_idl.h, by cmake/ostrel_idl_gen.py), where
+// such a member is declared DateText, FixedText or StampText; the library
+// and the reference server read the same ones, and the server checks every
+// struct it receives by them (ForEachText). A generated declaration reads:
 //
 //   template <>
 //   struct WireTexts<tax::TaxStruct> {
+//     using S = tax::TaxStruct;
 //     static constexpr auto kMembers = std::make_tuple(
-//         wire::Nested<&tax::TaxStruct::objectStruct>{"objectStruct"},
-//         wire::Date<&tax::TaxStruct::dateOfBirth>{"dateOfBirth"},
-//         wire::Fixed<&tax::TaxStruct::allowance>{"allowance"});
+//         wire::Nested<&S::objectStruct>{"objectStruct"},
+//         wire::Date<&S::dateOfBirth>{"dateOfBirth"},
+//         wire::Fixed<&S::allowance>{"allowance"});
 //   };
 //
-// A struct with no such member declares an empty tuple. A struct that is
-// walked without a declaration does not compile, so no received struct is
-// left out by accident.
+// A union declares its cases that hold texts: a walk enters the case that
+// is selected, and names it in the path ("employment.dbt.dbt.dateOfApplication").
 #ifndef OSTREL_LAYOUT_WIRE_TEXTS_H_
 #define OSTREL_LAYOUT_WIRE_TEXTS_H_
 
@@ -22,7 +24,6 @@
 #include <tuple>
 #include <type_traits>
 
-#include "personnel.hh"
 #include "serverbase.hh"
 
 namespace ostrel {
@@ -61,27 +62,21 @@ template <auto M>
 struct NestedSeq {
   char const* name;
 };
+// A case of a union: a struct (or union), or a sequence of structs. Access
+// has Selected(u), Select(u) and Get(u).
+template <class Access>
+struct CaseNested {
+  char const* name;
+};
+template <class Access>
+struct CaseNestedSeq {
+  char const* name;
+};
 
 }  // namespace wire
 
 template <class Struct>
 struct WireTexts;  // declared per struct; see the top of this file
-
-// The shared types every record carries.
-template <>
-struct WireTexts<com::ostrel::serverbase::query::ObjectStruct> {
-  using S = com::ostrel::serverbase::query::ObjectStruct;
-  static constexpr auto kMembers = std::make_tuple(wire::Timestamp<&S::timestamp>{"timestamp"});
-};
-template <>
-struct WireTexts<com::ostrel::personnel::framework::basictypes::TimePeriodStruct> {
-  using S = com::ostrel::personnel::framework::basictypes::TimePeriodStruct;
-  static constexpr auto kMembers =
-      std::make_tuple(wire::Date<&S::effectiveFrom>{"effectiveFrom"},
-                      wire::Date<&S::effectiveUntil>{"effectiveUntil"},
-                      wire::Date<&S::internalValidFrom>{"internalValidFrom"},
-                      wire::Date<&S::validUntil>{"validUntil"});
-};
 
 namespace wire_texts_detail {
 
@@ -124,12 +119,14 @@ void GrowSequences(Struct& s) {
 }
 
 // The number of text members a struct declares, nested structs included
-// (a sequence counts its element's members once).
+// (a sequence counts its element's members once, a union every case's).
 template <class Struct>
 int CountTexts() {
   return std::apply(
       [](auto const&... entry) {
-        return (0 + ... + wire_texts_detail::Traits<std::decay_t<decltype(entry)>>::Count());
+        return (
+            0 + ... +
+            wire_texts_detail::Traits<std::decay_t<decltype(entry)>>::template CountIn<Struct>());
       },
       WireTexts<Struct>::kMembers);
 }
@@ -148,7 +145,10 @@ struct TextTraits {
   }
   template <class Struct>
   static void Grow(Struct&) {}
-  static int Count() { return 1; }
+  template <class S>
+  static int CountIn() {
+    return 1;
+  }
 };
 template <auto M>
 struct Traits<wire::Date<M>> : TextTraits<M, TextKind::kDate> {};
@@ -168,7 +168,10 @@ struct Traits<wire::Nested<M>> {
   static void Grow(Struct& s) {
     GrowSequences(s.*M);
   }
-  static int Count() { return CountTexts<Member>(); }
+  template <class S>
+  static int CountIn() {
+    return CountTexts<Member>();
+  }
 };
 
 template <auto M>
@@ -191,7 +194,52 @@ struct Traits<wire::NestedSeq<M>> {
     }
     for (CORBA::ULong i = 0; i < seq.length(); ++i) GrowSequences(seq[i]);
   }
-  static int Count() { return CountTexts<Element>(); }
+  template <class S>
+  static int CountIn() {
+    return CountTexts<Element>();
+  }
+};
+
+template <class A>
+struct Traits<wire::CaseNested<A>> {
+  template <class U, class Visit>
+  static void Walk(U& u, std::string const& path, Visit& visit, char const* name) {
+    if (A::Selected(u)) ForEachText(A::Get(u), visit, Join(path, name));
+  }
+  template <class U>
+  static void Grow(U& u) {
+    if (!A::Selected(u)) A::Select(u);
+    GrowSequences(A::Get(u));
+  }
+  template <class U>
+  static int CountIn() {
+    using Member = std::decay_t<decltype(A::Get(std::declval<U&>()))>;
+    return CountTexts<Member>();
+  }
+};
+
+template <class A>
+struct Traits<wire::CaseNestedSeq<A>> {
+  template <class U, class Visit>
+  static void Walk(U& u, std::string const& path, Visit& visit, char const* name) {
+    if (!A::Selected(u)) return;
+    auto& seq = A::Get(u);
+    for (CORBA::ULong i = 0; i < seq.length(); ++i) {
+      ForEachText(seq[i], visit, Join(path, name) + "[" + std::to_string(i) + "]");
+    }
+  }
+  template <class U>
+  static void Grow(U& u) {
+    if (!A::Selected(u)) A::Select(u);
+    auto& seq = A::Get(u);
+    if (seq.length() == 0) seq.length(1);
+    for (CORBA::ULong i = 0; i < seq.length(); ++i) GrowSequences(seq[i]);
+  }
+  template <class U>
+  static int CountIn() {
+    using Seq = std::decay_t<decltype(A::Get(std::declval<U&>()))>;
+    return CountTexts<std::decay_t<decltype(std::declval<Seq&>()[0])>>();
+  }
 };
 
 }  // namespace wire_texts_detail

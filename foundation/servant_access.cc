@@ -1,1 +1,0 @@
-#include "servant_access.h"
