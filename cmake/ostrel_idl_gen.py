@@ -379,7 +379,7 @@ def accessors(s):
             lines.append("  bool Get%s() const { return %s; }" % (st, v))
             lines.append("  void Set%s(bool v) { field::Set(%s, v); }" % (st, v))
         elif kind == "kLong":
-            lines.append("  long Get%s() const { return %s; }" % (st, v))
+            lines.append("  long Get%s() const { return field::Long(%s); }" % (st, v))
             lines.append("  void Set%s(long v) { field::Set(%s, v); }" % (st, v))
         elif kind == "kEnum":
             et = cxx_name(unalias(t).decl().scopedName())

@@ -29,7 +29,7 @@ Employee::Employee() {
   MakeBoCopy();
 }
 
-Employee::Employee(employee::EmployeeStruct const& s) : BO(s) { MakeBoCopy(); }
+Employee::Employee(employee::EmployeeStruct const& s) : EmployeeStructFields(s) { MakeBoCopy(); }
 
 // --- EmployeeExtended -------------------------------------------------------
 
@@ -39,7 +39,8 @@ EmployeeExtended::EmployeeExtended() {
   MakeBoCopy();
 }
 
-EmployeeExtended::EmployeeExtended(employee::EmployeeExtendedStruct const& s) : BO(s) {
+EmployeeExtended::EmployeeExtended(employee::EmployeeExtendedStruct const& s)
+    : EmployeeExtendedStructFields(s) {
   SetObjectStruct(s.ee.eeShort.objectStruct);
   MakeBoCopy();
 }
@@ -54,7 +55,7 @@ EmployeeAfterCalculate::EmployeeAfterCalculate() {
 }
 
 EmployeeAfterCalculate::EmployeeAfterCalculate(employee::EmployeeAfterCalculateStruct const& s)
-    : BO(s) {
+    : EmployeeAfterCalculateStructFields(s) {
   SetObjectStruct(s.employee.eeShort.objectStruct);
   MakeBoCopy();
 }
@@ -89,7 +90,7 @@ EmployeeWaitForCalculate::EmployeeWaitForCalculate() {
 
 EmployeeWaitForCalculate::EmployeeWaitForCalculate(
     employee::EmployeeWaitForCalculateStruct const& s)
-    : BO(s) {
+    : EmployeeWaitForCalculateStructFields(s) {
   SetObjectStruct(s.objectStruct);
   MakeBoCopy();
 }

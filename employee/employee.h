@@ -16,6 +16,7 @@
 #include "calculation/value_position.h"
 #include "employee.hh"
 #include "employee_extended_filter.h"
+#include "employee_fields.h"
 #include "employee_kind.h"
 #include "field.h"
 #include "personnel_bo.h"
@@ -39,35 +40,17 @@ using ListDisplayOfEmployeeEnum =
 // Built from a struct or copied it takes the employee's identity and holds
 // that value as saved; a default one has sex 1 and personnel number 0.
 // Commit and Delete do nothing.
-class EmployeeShort : public RecordPart<employee::EmployeeShortStruct> {
+//
+// EmployeeShort carries Get/Set of every plain member of EmployeeShortStruct (generated accessors).
+class EmployeeShort : public EmployeeShortStructFields<RecordPart<employee::EmployeeShortStruct>> {
  public:
   EmployeeShort();
-  using RecordPart::RecordPart;
+  using EmployeeShortStructFields::EmployeeShortStructFields;
 
   std::string GetObjectid() const { return field::Text(Value().objectStruct.objectid); }
   void SetObjectid(std::string const& v) { field::Set(Value().objectStruct.objectid, v); }
   long GetVersion() const { return field::Long(Value().objectStruct.version); }
   void SetVersion(long v) { field::Set(Value().objectStruct.version, v); }
-  std::string GetOidPCompany() const { return field::Text(Value().oidPCompany); }
-  void SetOidPCompany(std::string const& v) { field::Set(Value().oidPCompany, v); }
-  long GetPersonnelNumber() const { return field::Long(Value().personnelNumber); }
-  void SetPersonnelNumber(long v) { field::Set(Value().personnelNumber, v); }
-  std::string GetTitle() const { return field::Text(Value().title); }
-  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
-  std::wstring GetSurname() const { return field::Wide(Value().surname); }
-  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
-  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
-  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
-  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
-  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
-  SexEnum GetSexEnum() const { return Value().sexEnum; }
-  void SetSexEnum(SexEnum v) { field::Set(Value().sexEnum, v); }
-  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
-  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
-  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
-  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
-  base::VDate GetJournalizedUntil() const { return field::Date(Value().journalizedUntil); }
-  void SetJournalizedUntil(base::VDate const& v) { field::Set(Value().journalizedUntil, v); }
 
   void Commit() {}
   void Delete() {}
@@ -76,61 +59,33 @@ class EmployeeShort : public RecordPart<employee::EmployeeShortStruct> {
 // The time-independent identity of an employee with its valuation state.
 // Built from a struct or copied it takes the employee's identity and holds
 // that value as saved; a default one is all empty, zero and false.
-class EmployeeRoot : public RecordPart<employee::EmployeeRootStruct> {
+//
+// EmployeeRoot carries Get/Set of every plain member of EmployeeRootStruct (generated accessors).
+class EmployeeRoot : public EmployeeRootStructFields<RecordPart<employee::EmployeeRootStruct>> {
  public:
-  using RecordPart::RecordPart;
+  using EmployeeRootStructFields::EmployeeRootStructFields;
 
   std::string GetObjectid() const { return field::Text(Value().objectStruct.objectid); }
   void SetObjectid(std::string const& v) { field::Set(Value().objectStruct.objectid, v); }
   long GetVersion() const { return field::Long(Value().objectStruct.version); }
   void SetVersion(long v) { field::Set(Value().objectStruct.version, v); }
-  std::string GetOidPCompany() const { return field::Text(Value().oidPCompany); }
-  void SetOidPCompany(std::string const& v) { field::Set(Value().oidPCompany, v); }
-  long GetPersonnelnumber() const { return field::Long(Value().personnelnumber); }
-  void SetPersonnelnumber(long v) { field::Set(Value().personnelnumber, v); }
-  base::VDate GetJournalizedUntil() const { return field::Date(Value().journalizedUntil); }
-  void SetJournalizedUntil(base::VDate const& v) { field::Set(Value().journalizedUntil, v); }
-  bool GetInValuation() const { return Value().inValuation; }
-  void SetInValuation(bool v) { field::Set(Value().inValuation, v); }
-  bool GetStateOfValuation() const { return Value().stateOfValuation; }
-  void SetStateOfValuation(bool v) { field::Set(Value().stateOfValuation, v); }
-  base::VDate GetValuationEffectiveFrom() const {
-    return field::Date(Value().valuationEffectiveFrom);
-  }
-  void SetValuationEffectiveFrom(base::VDate const& v) {
-    field::Set(Value().valuationEffectiveFrom, v);
-  }
-  base::VDate GetValuationValidFrom() const { return field::Date(Value().valuationValidFrom); }
-  void SetValuationValidFrom(base::VDate const& v) { field::Set(Value().valuationValidFrom, v); }
-  std::string GetStateOfValMessage() const { return field::Text(Value().stateOfValMessage); }
-  void SetStateOfValMessage(std::string const& v) { field::Set(Value().stateOfValMessage, v); }
 };
 
 // An employee root with the names and dates of the short view, as the
 // retroactive queue shows it. Its own identity stays empty (the employee's
 // is in its root). A default one is all empty, zero and false (sex 0).
 // Commit and Delete do nothing.
-class EmployeeAddOn : public base::BO<employee::EmployeeAddOnStruct> {
+//
+// EmployeeAddOn carries Get/Set of every plain member of EmployeeAddOnStruct (generated accessors).
+class EmployeeAddOn : public EmployeeAddOnStructFields<base::BO<employee::EmployeeAddOnStruct>> {
  public:
   EmployeeAddOn() = default;
-  explicit EmployeeAddOn(employee::EmployeeAddOnStruct const& s) : BO(s) { MakeBoCopy(); }
+  explicit EmployeeAddOn(employee::EmployeeAddOnStruct const& s) : EmployeeAddOnStructFields(s) {
+    MakeBoCopy();
+  }
 
   EmployeeRoot GetEmployeeRoot() const { return EmployeeRoot(Value().employeeRoot); }
   void SetEmployeeRoot(EmployeeRoot const& v) { Value().employeeRoot = v.ToIdl(); }
-  std::string GetTitle() const { return field::Text(Value().title); }
-  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
-  std::wstring GetSurname() const { return field::Wide(Value().surname); }
-  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
-  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
-  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
-  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
-  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
-  SexEnum GetSex() const { return Value().sex; }
-  void SetSex(SexEnum v) { field::Set(Value().sex, v); }
-  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
-  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
-  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
-  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
 
   void Commit() {}
   void Delete() {}
@@ -148,7 +103,9 @@ class EmployeeFilter;
 // functions that make up the employee servant's interface. Its own identity
 // stays empty (the employee's is in the short view). A default one has a
 // default short view, is not in valuation and its state of valuation is true.
-class Employee : public base::BO<employee::EmployeeStruct> {
+//
+// Employee carries Get/Set of every plain member of EmployeeStruct (generated accessors).
+class Employee : public EmployeeStructFields<base::BO<employee::EmployeeStruct>> {
  public:
   // Receives the lines of a report run (journalizing, check-up).
   using ReportCallback =
@@ -161,20 +118,6 @@ class Employee : public base::BO<employee::EmployeeStruct> {
 
   EmployeeShort GetEeShort() const { return EmployeeShort(Value().eeShort); }
   void SetEeShort(EmployeeShort const& v) { Value().eeShort = v.ToIdl(); }
-  bool GetInValuation() const { return Value().inValuation; }
-  void SetInValuation(bool v) { field::Set(Value().inValuation, v); }
-  bool GetStateOfValuation() const { return Value().stateOfValuation; }
-  void SetStateOfValuation(bool v) { field::Set(Value().stateOfValuation, v); }
-  base::VDate GetValuationEffectiveFrom() const {
-    return field::Date(Value().valuationEffectiveFrom);
-  }
-  void SetValuationEffectiveFrom(base::VDate const& v) {
-    field::Set(Value().valuationEffectiveFrom, v);
-  }
-  base::VDate GetValuationValidFrom() const { return field::Date(Value().valuationValidFrom); }
-  void SetValuationValidFrom(base::VDate const& v) { field::Set(Value().valuationValidFrom, v); }
-  std::string GetStateOfValMessage() const { return field::Text(Value().stateOfValMessage); }
-  void SetStateOfValMessage(std::string const& v) { field::Set(Value().stateOfValMessage, v); }
 
   // --- search -------------------------------------------------------------
 
@@ -232,17 +175,17 @@ class Employee : public base::BO<employee::EmployeeStruct> {
 // One row of the employee search. Built from a struct it takes the
 // employee's identity; a default one holds a default Employee. The check
 // fields are read-only. Commit and Delete do nothing.
-class EmployeeExtended : public base::BO<employee::EmployeeExtendedStruct> {
+//
+// EmployeeExtended carries Get/Set of every plain member of EmployeeExtendedStruct (generated
+// accessors).
+class EmployeeExtended
+    : public EmployeeExtendedStructFields<base::BO<employee::EmployeeExtendedStruct>> {
  public:
   EmployeeExtended();
   explicit EmployeeExtended(employee::EmployeeExtendedStruct const& s);
 
   Employee GetEe() const { return Employee(Value().ee); }
   void SetEe(Employee const& v) { Value().ee = v.ToIdl(); }
-  base::VDate GetNextJournalizing() const { return field::Date(Value().nextJournalizing); }
-  void SetNextJournalizing(base::VDate const& v) { field::Set(Value().nextJournalizing, v); }
-  base::VDate GetLastCheck() const { return field::Date(Value().lastCheck); }
-  bool GetStateOfLastCheck() const { return Value().stateOfLastCheck; }
   int GetWarningStateOfCheck() const { return Value().warningStateOfCheck; }
 
   void Commit() {}
@@ -253,21 +196,16 @@ class EmployeeExtended : public base::BO<employee::EmployeeExtendedStruct> {
 // it, if any. Built from a struct it takes the employee's identity; a
 // default one is all empty, zero and false, without error.
 // Commit and Delete do nothing.
-class EmployeeAfterCalculate : public base::BO<employee::EmployeeAfterCalculateStruct> {
+//
+// EmployeeAfterCalculate carries Get/Set of every plain member of EmployeeAfterCalculateStruct
+// (generated accessors).
+class EmployeeAfterCalculate
+    : public EmployeeAfterCalculateStructFields<base::BO<employee::EmployeeAfterCalculateStruct>> {
  public:
   EmployeeAfterCalculate();
   explicit EmployeeAfterCalculate(employee::EmployeeAfterCalculateStruct const& s);
 
   Employee GetEmployee() const { return Employee(Value().employee); }
-  base::VDate GetDateOfReverseProjection() const {
-    return field::Date(Value().dateOfReverseProjection);
-  }
-  void SetDateOfReverseProjection(base::VDate const& v) {
-    field::Set(Value().dateOfReverseProjection, v);
-  }
-  base::VDateTime GetDateLastCalculationOfEmployee() const {
-    return base::VDateTime(Value().dateLastCalculationOfEmployee.in());
-  }
   void SetDateLastCalculationOfEmployee(base::VDateTime const& v) {
     field::Set(Value().dateLastCalculationOfEmployee, v.ToIdl());
   }
@@ -288,42 +226,18 @@ class EmployeeAfterCalculate : public base::BO<employee::EmployeeAfterCalculateS
 // A default one: empty identity, default add-on, empty dates and time
 // stamps and texts, initiate type 0, deselection not allowed, calculation
 // necessary. Commit and Delete do nothing.
-class EmployeeWaitForCalculate : public base::BO<employee::EmployeeWaitForCalculateStruct> {
+//
+// EmployeeWaitForCalculate carries Get/Set of every plain member of EmployeeWaitForCalculateStruct
+// (generated accessors).
+class EmployeeWaitForCalculate : public EmployeeWaitForCalculateStructFields<
+                                     base::BO<employee::EmployeeWaitForCalculateStruct>> {
  public:
   EmployeeWaitForCalculate();
   explicit EmployeeWaitForCalculate(employee::EmployeeWaitForCalculateStruct const& s);
 
   EmployeeAddOn GetEeAddOnStruct() const { return EmployeeAddOn(Value().eeAddOnStruct); }
   void SetEeAddOnStruct(EmployeeAddOn const& v) { Value().eeAddOnStruct = v.ToIdl(); }
-  base::VDate GetEffectiveFromOfCalculationCase() const {
-    return field::Date(Value().effectiveFromOfCalculationCase);
-  }
-  void SetEffectiveFromOfCalculationCase(base::VDate const& v) {
-    field::Set(Value().effectiveFromOfCalculationCase, v);
-  }
-  base::VDate GetValidFromOfCalculationCase() const {
-    return field::Date(Value().validFromOfCalculationCase);
-  }
-  void SetValidFromOfCalculationCase(base::VDate const& v) {
-    field::Set(Value().validFromOfCalculationCase, v);
-  }
-  base::VDateTime GetCreatedOn() const { return base::VDateTime(Value().createdOn.in()); }
   void SetCreatedOn(base::VDateTime const& v) { field::Set(Value().createdOn, v.ToIdl()); }
-  std::string GetCreatedBY() const { return field::Text(Value().createdBY); }
-  void SetCreatedBY(std::string const& v) { field::Set(Value().createdBY, v); }
-  std::string GetClassOfBasic() const { return field::Text(Value().classOfBasic); }
-  void SetClassOfBasic(std::string const& v) { field::Set(Value().classOfBasic, v); }
-  InitiateObjectTypeEnum GetInitiateObjectType() const { return Value().initiateObjectType; }
-  void SetInitiateObjectType(InitiateObjectTypeEnum v) {
-    field::Set(Value().initiateObjectType, v);
-  }
-  bool GetDeselectionIsAllowed() const { return Value().deselectionIsAllowed; }
-  void SetDeselectionIsAllowed(bool v) { field::Set(Value().deselectionIsAllowed, v); }
-  bool GetCalculateNecessary() const { return Value().calculateNecessary; }
-  void SetCalculateNecessary(bool v) { field::Set(Value().calculateNecessary, v); }
-  std::string GetDeselectBy() const { return field::Text(Value().deselectBy); }
-  void SetDeselectBy(std::string const& v) { field::Set(Value().deselectBy, v); }
-  base::VDateTime GetDeselectOn() const { return base::VDateTime(Value().deselectOn.in()); }
   void SetDeselectOn(base::VDateTime const& v) { field::Set(Value().deselectOn, v.ToIdl()); }
 
   void Commit() {}
@@ -332,34 +246,33 @@ class EmployeeWaitForCalculate : public base::BO<employee::EmployeeWaitForCalcul
 
 // An employee to calculate and the date the calculation is valid from. A
 // default one is empty. Commit and Delete do nothing.
-class EmployeeForCalculate : public base::BO<employee::EmployeeForCalculateStruct> {
+//
+// EmployeeForCalculate carries Get/Set of every plain member of EmployeeForCalculateStruct
+// (generated accessors).
+class EmployeeForCalculate
+    : public EmployeeForCalculateStructFields<base::BO<employee::EmployeeForCalculateStruct>> {
  public:
   EmployeeForCalculate() = default;
-  explicit EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s) : BO(s) {
+  explicit EmployeeForCalculate(employee::EmployeeForCalculateStruct const& s)
+      : EmployeeForCalculateStructFields(s) {
     MakeBoCopy();
   }
-
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
-  void SetCalculateValidFrom(base::VDate const& v) { field::Set(Value().calculateValidFrom, v); }
 
   void Commit() {}
   void Delete() {}
 };
 
 // As EmployeeForCalculate, with a second employee for the calculation.
-class EmployeeForCalculateExtend : public base::BO<employee::EmployeeForCalculateExtendStruct> {
+//
+// EmployeeForCalculateExtend carries Get/Set of every plain member of
+// EmployeeForCalculateExtendStruct (generated accessors).
+class EmployeeForCalculateExtend : public EmployeeForCalculateExtendStructFields<
+                                       base::BO<employee::EmployeeForCalculateExtendStruct>> {
  public:
   EmployeeForCalculateExtend() = default;
-  explicit EmployeeForCalculateExtend(employee::EmployeeForCalculateExtendStruct const& s) : BO(s) {
+  explicit EmployeeForCalculateExtend(employee::EmployeeForCalculateExtendStruct const& s)
+      : EmployeeForCalculateExtendStructFields(s) {
     MakeBoCopy();
-  }
-
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  base::VDate GetCalculateValidFrom() const { return field::Date(Value().calculateValidFrom); }
-  void SetCalculateValidFrom(base::VDate const& v) { field::Set(Value().calculateValidFrom, v); }
-  void SetOidEmployeeCalculate(std::string const& v) {
-    field::Set(Value().oidEmployeeCalculate, v);
   }
 
   void Commit() {}
@@ -368,17 +281,17 @@ class EmployeeForCalculateExtend : public base::BO<employee::EmployeeForCalculat
 
 // Defaults the server proposes for a new insurance record. A default one is
 // empty and false.
-class ForInitialiseOfInsurance : public base::BO<employee::ForInitialiseOfInsuranceStruct> {
+//
+// ForInitialiseOfInsurance carries Get/Set of every plain member of ForInitialiseOfInsuranceStruct
+// (generated accessors).
+class ForInitialiseOfInsurance : public ForInitialiseOfInsuranceStructFields<
+                                     base::BO<employee::ForInitialiseOfInsuranceStruct>> {
  public:
   ForInitialiseOfInsurance() = default;
-  explicit ForInitialiseOfInsurance(employee::ForInitialiseOfInsuranceStruct const& s) : BO(s) {
+  explicit ForInitialiseOfInsurance(employee::ForInitialiseOfInsuranceStruct const& s)
+      : ForInitialiseOfInsuranceStructFields(s) {
     MakeBoCopy();
   }
-
-  bool GetInsolvencyDuty() const { return Value().insolvencyDuty; }
-  void SetInsolvencyDuty(bool v) { field::Set(Value().insolvencyDuty, v); }
-  bool GetERPaysNISurcharge() const { return Value().eRPaysNISurcharge; }
-  void SetERPaysNISurcharge(bool v) { field::Set(Value().eRPaysNISurcharge, v); }
 };
 
 // Selection of employees. A new filter is cleared (ClearEmployeeFilter):

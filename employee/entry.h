@@ -19,8 +19,10 @@
 #include "employee/employment.h"
 #include "employee/master.h"
 #include "entry.hh"
+#include "entry_fields.h"
 #include "entry_kind.h"
 #include "entryreason.hh"
+#include "entryreason_fields.h"
 #include "entryreason_kind.h"
 #include "nested.h"
 #include "personnel_bo.h"
@@ -32,21 +34,15 @@ namespace ostrel {
 
 // An employee of a migration source (a former payroll system), as
 // GetMigrationEmployees finds it. The personnel number is text.
-class MigrationEmployee : public base::BO<entry::MigrationEmployeeStruct> {
+//
+// MigrationEmployee carries Get/Set of every plain member of MigrationEmployeeStruct (generated
+// accessors).
+class MigrationEmployee
+    : public MigrationEmployeeStructFields<base::BO<entry::MigrationEmployeeStruct>> {
  public:
   MigrationEmployee() = default;
-  explicit MigrationEmployee(entry::MigrationEmployeeStruct const& s) : BO(s) {}
-
-  std::string GetPCompanyKey() const { return field::Text(Value().pCompanyKey); }
-  void SetPCompanyKey(std::string const& v) { field::Set(Value().pCompanyKey, v); }
-  std::string GetPersonnelNumber() const { return field::Text(Value().personnelNumber); }
-  void SetPersonnelNumber(std::string const& v) { field::Set(Value().personnelNumber, v); }
-  std::wstring GetFirstName() const { return field::Wide(Value().firstName); }
-  void SetFirstName(std::wstring const& v) { field::Set(Value().firstName, v); }
-  std::wstring GetLastName() const { return field::Wide(Value().lastName); }
-  void SetLastName(std::wstring const& v) { field::Set(Value().lastName, v); }
-  base::VDate GetDateOfBirth() const { return field::Date(Value().dateOfBirth); }
-  void SetDateOfBirth(base::VDate const& v) { field::Set(Value().dateOfBirth, v); }
+  explicit MigrationEmployee(entry::MigrationEmployeeStruct const& s)
+      : MigrationEmployeeStructFields(s) {}
 };
 
 // The data of one employee to be created.
@@ -59,155 +55,23 @@ class MigrationEmployee : public base::BO<entry::MigrationEmployeeStruct> {
 // Commit and Delete do nothing: an entry is not stored, it creates an
 // employee (CreateEntry, CreateEntryCopy), which leaves the entry unchanged.
 // Every failure reaches the caller as base::VException.
-class Entry : public base::BO<entry::EntryStruct> {
+//
+// Entry carries Get/Set of every plain member of EntryStruct (generated accessors).
+class Entry : public EntryStructFields<base::BO<entry::EntryStruct>> {
  public:
   Entry();
-  explicit Entry(entry::EntryStruct const& s) : BO(s) { SetObjectStruct(s.objectStruct); }
+  explicit Entry(entry::EntryStruct const& s) : EntryStructFields(s) {
+    SetObjectStruct(s.objectStruct);
+  }
 
   entry::EntryStruct ToIdl() const override { return Value(); }
 
-  std::string GetOidPCompany() const { return field::Text(Value().oidPCompany); }
-  void SetOidPCompany(std::string const& v) { field::Set(Value().oidPCompany, v); }
-  long GetPersonnelNumber() const { return field::Long(Value().personnelNumber); }
-  void SetPersonnelNumber(long v) { field::Set(Value().personnelNumber, v); }
-  std::wstring GetSurname() const { return field::Wide(Value().surname); }
-  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
-  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
-  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
-  base::VDate GetDateOfBirth() const { return field::Date(Value().dateOfBirth); }
-  void SetDateOfBirth(base::VDate const& v) { field::Set(Value().dateOfBirth, v); }
-  std::string GetOidStateLanguage() const { return field::Text(Value().oidStateLanguage); }
-  void SetOidStateLanguage(std::string const& v) { field::Set(Value().oidStateLanguage, v); }
-  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
-  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
-  std::string GetNameAffix() const { return field::Text(Value().nameAffix); }
-  void SetNameAffix(std::string const& v) { field::Set(Value().nameAffix, v); }
-  std::string GetTitle() const { return field::Text(Value().title); }
-  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
-  SexEnum GetSex() const { return Value().sex; }
-  void SetSex(SexEnum v) { field::Set(Value().sex, v); }
-  master::FormOfAddressEnum GetFormOfAddrEnum() const { return Value().formOfAddrEnum; }
-  void SetFormOfAddrEnum(master::FormOfAddressEnum v) { field::Set(Value().formOfAddrEnum, v); }
-  std::string GetFormOfAddress() const { return field::Text(Value().formOfAddress); }
-  void SetFormOfAddress(std::string const& v) { field::Set(Value().formOfAddress, v); }
-  std::string GetFormOfLetter() const { return field::Text(Value().formOfLetter); }
-  void SetFormOfLetter(std::string const& v) { field::Set(Value().formOfLetter, v); }
-  std::string GetStreet() const { return field::Text(Value().street); }
-  void SetStreet(std::string const& v) { field::Set(Value().street, v); }
-  std::string GetStreetNumber() const { return field::Text(Value().streetNumber); }
-  void SetStreetNumber(std::string const& v) { field::Set(Value().streetNumber, v); }
-  std::string GetOidState() const { return field::Text(Value().oidState); }
-  void SetOidState(std::string const& v) { field::Set(Value().oidState, v); }
-  std::string GetPostalCode() const { return field::Text(Value().postalCode); }
-  void SetPostalCode(std::string const& v) { field::Set(Value().postalCode, v); }
-  std::string GetDomicile() const { return field::Text(Value().domicile); }
-  void SetDomicile(std::string const& v) { field::Set(Value().domicile, v); }
-  std::string GetAddressAddendum() const { return field::Text(Value().addressAddendum); }
-  void SetAddressAddendum(std::string const& v) { field::Set(Value().addressAddendum, v); }
-  master::CivilStatusEnum GetCivilStatus() const { return Value().civilStatus; }
-  void SetCivilStatus(master::CivilStatusEnum v) { field::Set(Value().civilStatus, v); }
-  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
-  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
-  base::VDate GetDateOfEntrySI() const { return field::Date(Value().dateOfEntrySI); }
-  void SetDateOfEntrySI(base::VDate const& v) { field::Set(Value().dateOfEntrySI, v); }
-  base::VDate GetContractStart() const { return field::Date(Value().contractStart); }
-  void SetContractStart(base::VDate const& v) { field::Set(Value().contractStart, v); }
-  base::VDate GetProbationStart() const { return field::Date(Value().probationStart); }
-  void SetProbationStart(base::VDate const& v) { field::Set(Value().probationStart, v); }
-  base::VDate GetProbationEnd() const { return field::Date(Value().probationEnd); }
-  void SetProbationEnd(base::VDate const& v) { field::Set(Value().probationEnd, v); }
-  base::VDate GetAllowableEntryDate() const { return field::Date(Value().allowableEntryDate); }
-  void SetAllowableEntryDate(base::VDate const& v) { field::Set(Value().allowableEntryDate, v); }
-  base::VDate GetEntryDateBranche() const { return field::Date(Value().entryDateBranche); }
-  void SetEntryDateBranche(base::VDate const& v) { field::Set(Value().entryDateBranche, v); }
-  std::string GetOidEntryReason() const { return field::Text(Value().oidEntryReason); }
-  void SetOidEntryReason(std::string const& v) { field::Set(Value().oidEntryReason, v); }
-  bool GetLimitedEmployment() const { return Value().limitedEmployment; }
-  void SetLimitedEmployment(bool v) { field::Set(Value().limitedEmployment, v); }
-  base::VDate GetEmploymentLtdBy() const { return field::Date(Value().employmentLtdBy); }
-  void SetEmploymentLtdBy(base::VDate const& v) { field::Set(Value().employmentLtdBy, v); }
-  bool GetLimitedWorkPermit() const { return Value().limitedWorkPermit; }
-  void SetLimitedWorkPermit(bool v) { field::Set(Value().limitedWorkPermit, v); }
-  base::VDate GetWorkPermitLtdBy() const { return field::Date(Value().workPermitLtdBy); }
-  void SetWorkPermitLtdBy(base::VDate const& v) { field::Set(Value().workPermitLtdBy, v); }
-  bool GetLtdResidencePermit() const { return Value().ltdResidencePermit; }
-  void SetLtdResidencePermit(bool v) { field::Set(Value().ltdResidencePermit, v); }
-  base::VDate GetResidPermitLtdBy() const { return field::Date(Value().residPermitLtdBy); }
-  void SetResidPermitLtdBy(base::VDate const& v) { field::Set(Value().residPermitLtdBy, v); }
-  base::VDate GetPassportValidTo() const { return field::Date(Value().passportValidTo); }
-  void SetPassportValidTo(base::VDate const& v) { field::Set(Value().passportValidTo, v); }
-  std::string GetOidOccupationPriorER() const { return field::Text(Value().oidOccupationPriorER); }
-  void SetOidOccupationPriorER(std::string const& v) {
-    field::Set(Value().oidOccupationPriorER, v);
-  }
-  std::string GetOidOccupationGroupPriorER() const {
-    return field::Text(Value().oidOccupationGroupPriorER);
-  }
-  void SetOidOccupationGroupPriorER(std::string const& v) {
-    field::Set(Value().oidOccupationGroupPriorER, v);
-  }
-  std::string GetOidOccupationReEntry() const { return field::Text(Value().oidOccupationReEntry); }
-  void SetOidOccupationReEntry(std::string const& v) {
-    field::Set(Value().oidOccupationReEntry, v);
-  }
-  std::string GetOidOccupationGroupReEntry() const {
-    return field::Text(Value().oidOccupationGroupReEntry);
-  }
-  void SetOidOccupationGroupReEntry(std::string const& v) {
-    field::Set(Value().oidOccupationGroupReEntry, v);
-  }
-  std::string GetOidPlant() const { return field::Text(Value().oidPlant); }
-  void SetOidPlant(std::string const& v) { field::Set(Value().oidPlant, v); }
-  std::string GetOidEmployeeCircle() const { return field::Text(Value().oidEmployeeCircle); }
-  void SetOidEmployeeCircle(std::string const& v) { field::Set(Value().oidEmployeeCircle, v); }
-  std::string GetOidDepartment() const { return field::Text(Value().oidDepartment); }
-  void SetOidDepartment(std::string const& v) { field::Set(Value().oidDepartment, v); }
-  std::string GetOidOrgUnit() const { return field::Text(Value().oidOrgUnit); }
-  void SetOidOrgUnit(std::string const& v) { field::Set(Value().oidOrgUnit, v); }
-  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
-  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
-  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
-  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
-  std::string GetOidPersonInCharge1() const { return field::Text(Value().oidPersonInCharge1); }
-  void SetOidPersonInCharge1(std::string const& v) { field::Set(Value().oidPersonInCharge1, v); }
-  std::string GetOidPersonInCharge2() const { return field::Text(Value().oidPersonInCharge2); }
-  void SetOidPersonInCharge2(std::string const& v) { field::Set(Value().oidPersonInCharge2, v); }
-  std::string GetOidEmployeeGroup() const { return field::Text(Value().oidEmployeeGroup); }
-  void SetOidEmployeeGroup(std::string const& v) { field::Set(Value().oidEmployeeGroup, v); }
-  std::string GetOidEmployeeFunction() const { return field::Text(Value().oidEmployeeFunction); }
-  void SetOidEmployeeFunction(std::string const& v) { field::Set(Value().oidEmployeeFunction, v); }
-  std::string GetPCompanyKeyOfMigration() const {
-    return field::Text(Value().pCompanyKeyOfMigration);
-  }
-  void SetPCompanyKeyOfMigration(std::string const& v) {
-    field::Set(Value().pCompanyKeyOfMigration, v);
-  }
-  std::string GetPersonnelnumberOfMigration() const {
-    return field::Text(Value().personnelnumberOfMigration);
-  }
-  void SetPersonnelnumberOfMigration(std::string const& v) {
-    field::Set(Value().personnelnumberOfMigration, v);
-  }
   // The findings the server returned with the entry: a new vector of new
   // objects that the caller owns; GetErrorCount() is the size of the last
   // one returned (0 before the first call).
   std::vector<personnel::Error*>* GetErrors() { return errors_.Get(Value().errors); }
   void SetErrors(std::vector<personnel::Error*> const* v) { ErrorList::Set(Value().errors, v); }
   int GetErrorCount() const { return errors_.Count(); }
-  bool GetAutomaticPersonInCharge1() const { return Value().automaticPersonInCharge1; }
-  void SetAutomaticPersonInCharge1(bool v) { field::Set(Value().automaticPersonInCharge1, v); }
-  bool GetAutomaticPersonInCharge2() const { return Value().automaticPersonInCharge2; }
-  void SetAutomaticPersonInCharge2(bool v) { field::Set(Value().automaticPersonInCharge2, v); }
-  std::string GetOidPlantPlace() const { return field::Text(Value().oidPlantPlace); }
-  void SetOidPlantPlace(std::string const& v) { field::Set(Value().oidPlantPlace, v); }
-  bool GetLimitedByPurpose() const { return Value().limitedByPurpose; }
-  void SetLimitedByPurpose(bool v) { field::Set(Value().limitedByPurpose, v); }
-  employment::InsolvencyEntryReasonEnum GetInsolvencyEntryReason() const {
-    return Value().insolvencyEntryReason;
-  }
-  void SetInsolvencyEntryReason(employment::InsolvencyEntryReasonEnum v) {
-    field::Set(Value().insolvencyEntryReason, v);
-  }
 
   void Commit() {}
   void Delete() {}
@@ -247,32 +111,30 @@ class Entry : public base::BO<entry::EntryStruct> {
 // The time-independent part of an entry reason: its key number (0 for a new
 // one). Built from a struct it does not take the struct's identity
 // (EntryReason holds the record's).
-class EntryReasonRoot : public base::BO<entryreason::EntryReasonRootStruct> {
+//
+// EntryReasonRoot carries Get/Set of every plain member of EntryReasonRootStruct (generated
+// accessors).
+class EntryReasonRoot
+    : public EntryReasonRootStructFields<base::BO<entryreason::EntryReasonRootStruct>> {
  public:
   EntryReasonRoot();
-  explicit EntryReasonRoot(entryreason::EntryReasonRootStruct const& s) : BO(s) {}
-  EntryReasonRoot(EntryReasonRoot const& o) : BO(o) { MakeBoCopy(); }
+  explicit EntryReasonRoot(entryreason::EntryReasonRootStruct const& s)
+      : EntryReasonRootStructFields(s) {}
+  EntryReasonRoot(EntryReasonRoot const& o) : EntryReasonRootStructFields(o) { MakeBoCopy(); }
   EntryReasonRoot& operator=(EntryReasonRoot const&) = default;
-
-  long GetEntryReason() const { return field::Long(Value().entryReason); }
-  void SetEntryReason(long v) { field::Set(Value().entryReason, v); }
 };
 
 // One period of an entry reason: its descriptions. A new one is empty; built
 // from a struct it does not take the struct's identity.
-class EntryReasonTP : public base::BO<entryreason::EntryReasonTPStruct> {
+//
+// EntryReasonTP carries Get/Set of every plain member of EntryReasonTPStruct (generated accessors).
+class EntryReasonTP : public EntryReasonTPStructFields<base::BO<entryreason::EntryReasonTPStruct>> {
  public:
   EntryReasonTP() = default;
-  explicit EntryReasonTP(entryreason::EntryReasonTPStruct const& s) : BO(s) {}
-  EntryReasonTP(EntryReasonTP const& o) : BO(o) { MakeBoCopy(); }
+  explicit EntryReasonTP(entryreason::EntryReasonTPStruct const& s)
+      : EntryReasonTPStructFields(s) {}
+  EntryReasonTP(EntryReasonTP const& o) : EntryReasonTPStructFields(o) { MakeBoCopy(); }
   EntryReasonTP& operator=(EntryReasonTP const&) = default;
-
-  std::string GetOidEntryReason() const { return field::Text(Value().oidEntryReason); }
-  void SetOidEntryReason(std::string const& v) { field::Set(Value().oidEntryReason, v); }
-  std::string GetShortDescription() const { return field::Text(Value().shortDescription); }
-  void SetShortDescription(std::string const& v) { field::Set(Value().shortDescription, v); }
-  std::string GetLongDescription() const { return field::Text(Value().longDescription); }
-  void SetLongDescription(std::string const& v) { field::Set(Value().longDescription, v); }
 };
 
 // Selection of GetActiveEntryReasons; a new filter selects everything.

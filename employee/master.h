@@ -11,12 +11,15 @@
 #include "bo.h"
 #include "communication.h"
 #include "contact.h"
+#include "contacts_fields.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "master.hh"
+#include "master_fields.h"
 #include "master_kind.h"
 #include "nested.h"
 #include "note.h"
+#include "notes_fields.h"
 #include "personnel_bo.h"
 #include "sortierung.h"
 #include "vcallback.h"
@@ -32,17 +35,17 @@ using OctetSeq = com::ostrel::framework::basictypes::OctetSeq;
 // A new one holds a default Contact, no reminder date and no reminder. Built
 // from a struct or copied it takes that identity and holds the value as
 // saved.
-class EmployeeContact : public RecordPart<contacts::EmployeeContactStruct> {
+//
+// EmployeeContact carries Get/Set of every plain member of EmployeeContactStruct (generated
+// accessors).
+class EmployeeContact
+    : public EmployeeContactStructFields<RecordPart<contacts::EmployeeContactStruct>> {
  public:
   EmployeeContact();
-  using RecordPart::RecordPart;
+  using EmployeeContactStructFields::EmployeeContactStructFields;
 
   personnel::Contact GetContact() const { return personnel::Contact(Value().contact); }
   void SetContact(personnel::Contact const& v) { Value().contact = v.ToIdl(); }
-  base::VDate GetTaskReminderDate() const { return field::Date(Value().taskReminderDate); }
-  void SetTaskReminderDate(base::VDate const& v) { field::Set(Value().taskReminderDate, v); }
-  bool GetCreateTaskReminder() const { return Value().createTaskReminder; }
-  void SetCreateTaskReminder(bool v) { field::Set(Value().createTaskReminder, v); }
 };
 
 // One note on the employee, with an optional task reminder.
@@ -50,17 +53,15 @@ class EmployeeContact : public RecordPart<contacts::EmployeeContactStruct> {
 // A new one holds a default Note, no reminder date and no reminder. Built
 // from a struct or copied it takes that identity and holds the value as
 // saved.
-class EmployeeNote : public RecordPart<notes::EmployeeNoteStruct> {
+//
+// EmployeeNote carries Get/Set of every plain member of EmployeeNoteStruct (generated accessors).
+class EmployeeNote : public EmployeeNoteStructFields<RecordPart<notes::EmployeeNoteStruct>> {
  public:
   EmployeeNote();
-  using RecordPart::RecordPart;
+  using EmployeeNoteStructFields::EmployeeNoteStructFields;
 
   personnel::Note GetNote() const { return personnel::Note(Value().note); }
   void SetNote(personnel::Note const& v) { Value().note = v.ToIdl(); }
-  base::VDate GetTaskReminderDate() const { return field::Date(Value().taskReminderDate); }
-  void SetTaskReminderDate(base::VDate const& v) { field::Set(Value().taskReminderDate, v); }
-  bool GetCreateTaskReminder() const { return Value().createTaskReminder; }
-  void SetCreateTaskReminder(bool v) { field::Set(Value().createTaskReminder, v); }
 };
 
 // One period of an employee's master data.
@@ -72,51 +73,15 @@ class EmployeeNote : public RecordPart<notes::EmployeeNoteStruct> {
 // record's); a copy keeps what it copied as its saved value.
 //
 // DateOfBirthELSTAM is text the server formats; it is not read as a date.
-class Master : public base::BO<master::MasterStruct> {
+//
+// Master carries Get/Set of every plain member of MasterStruct (generated accessors).
+class Master : public MasterStructFields<base::BO<master::MasterStruct>> {
  public:
   Master();
-  explicit Master(master::MasterStruct const& s) : BO(s) {}
-  Master(Master const& o) : BO(o) { MakeBoCopy(); }
+  explicit Master(master::MasterStruct const& s) : MasterStructFields(s) {}
+  Master(Master const& o) : MasterStructFields(o) { MakeBoCopy(); }
   Master& operator=(Master const&) = default;
 
-  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  std::wstring GetSurname() const { return field::Wide(Value().surname); }
-  void SetSurname(std::wstring const& v) { field::Set(Value().surname, v); }
-  std::wstring GetFirstname() const { return field::Wide(Value().firstname); }
-  void SetFirstname(std::wstring const& v) { field::Set(Value().firstname, v); }
-  base::VDate GetDateOfBirth() const { return field::Date(Value().dateOfBirth); }
-  void SetDateOfBirth(base::VDate const& v) { field::Set(Value().dateOfBirth, v); }
-  std::string GetOidStateLanguage() const { return field::Text(Value().oidStateLanguage); }
-  void SetOidStateLanguage(std::string const& v) { field::Set(Value().oidStateLanguage, v); }
-  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
-  void SetNamePrefix(std::string const& v) { field::Set(Value().namePrefix, v); }
-  std::string GetNameAffix() const { return field::Text(Value().nameAffix); }
-  void SetNameAffix(std::string const& v) { field::Set(Value().nameAffix, v); }
-  std::string GetTitle() const { return field::Text(Value().title); }
-  void SetTitle(std::string const& v) { field::Set(Value().title, v); }
-  SexEnum GetSexEnum() const { return Value().sexEnum; }
-  void SetSexEnum(SexEnum v) { field::Set(Value().sexEnum, v); }
-  master::CivilStatusEnum GetCivilStatus() const { return Value().civilStatus; }
-  void SetCivilStatus(master::CivilStatusEnum v) { field::Set(Value().civilStatus, v); }
-  master::FormOfAddressEnum GetFormOfAddrEnum() const { return Value().formOfAddrEnum; }
-  void SetFormOfAddrEnum(master::FormOfAddressEnum v) { field::Set(Value().formOfAddrEnum, v); }
-  std::string GetFormOfAddress() const { return field::Text(Value().formOfAddress); }
-  void SetFormOfAddress(std::string const& v) { field::Set(Value().formOfAddress, v); }
-  std::string GetFormOfLetter() const { return field::Text(Value().formOfLetter); }
-  void SetFormOfLetter(std::string const& v) { field::Set(Value().formOfLetter, v); }
-  std::string GetStreet() const { return field::Text(Value().street); }
-  void SetStreet(std::string const& v) { field::Set(Value().street, v); }
-  std::string GetStreetNumber() const { return field::Text(Value().streetNumber); }
-  void SetStreetNumber(std::string const& v) { field::Set(Value().streetNumber, v); }
-  std::string GetOidState() const { return field::Text(Value().oidState); }
-  void SetOidState(std::string const& v) { field::Set(Value().oidState, v); }
-  std::string GetPostalCode() const { return field::Text(Value().postalCode); }
-  void SetPostalCode(std::string const& v) { field::Set(Value().postalCode, v); }
-  std::string GetDomicile() const { return field::Text(Value().domicile); }
-  void SetDomicile(std::string const& v) { field::Set(Value().domicile, v); }
-  std::string GetAddressAddendum() const { return field::Text(Value().addressAddendum); }
-  void SetAddressAddendum(std::string const& v) { field::Set(Value().addressAddendum, v); }
   personnel::Communication GetPrivateCommunication() const {
     return personnel::Communication(Value().privateCommunication);
   }
@@ -129,8 +94,6 @@ class Master : public base::BO<master::MasterStruct> {
   void SetCompanyCommunication(personnel::Communication const& v) {
     Value().companyCommunication = v.ToIdl();
   }
-  std::string GetMemo() const { return field::Text(Value().memo); }
-  void SetMemo(std::string const& v) { field::Set(Value().memo, v); }
 
   // The photo's bytes. The server keeps photos apart from the record: while
   // this object holds no bytes and has a photo file name, the first call
@@ -146,43 +109,17 @@ class Master : public base::BO<master::MasterStruct> {
   }
   void SetPhotoFileName(base::VString const& v) { field::Set(Value().photoFileName, v); }
 
-  std::string GetEtinNumber() const { return field::Text(Value().etinNumber); }
-  void SetEtinNumber(std::string const& v) { field::Set(Value().etinNumber, v); }
-  base::VDate GetDateOfBanRetroactiveCalculation() const {
-    return field::Date(Value().dateOfBanRetroactiveCalculation);
-  }
-  void SetDateOfBanRetroactiveCalculation(base::VDate const& v) {
-    field::Set(Value().dateOfBanRetroactiveCalculation, v);
-  }
-  bool GetSpecialAccess() const { return Value().specialAccess; }
-  void SetSpecialAccess(bool v) { field::Set(Value().specialAccess, v); }
-  bool GetSOEperEMail() const { return Value().sOEperEMail; }
-  void SetSOEperEMail(bool v) { field::Set(Value().sOEperEMail, v); }
   int GetSpecialAccessLevel() const { return static_cast<int>(Value().specialAccessLevel); }
   void SetSpecialAccessLevel(int v) { field::Set(Value().specialAccessLevel, v); }
-  std::string GetDateOfBirthELSTAM() const { return field::Text(Value().dateOfBirthELSTAM); }
-  void SetDateOfBirthELSTAM(std::string const& v) { field::Set(Value().dateOfBirthELSTAM, v); }
-  std::wstring GetServiceEmailAddress() const { return field::Wide(Value().serviceEmailAddress); }
-  void SetServiceEmailAddress(std::wstring const& v) { field::Set(Value().serviceEmailAddress, v); }
-  std::wstring GetServicePassword() const { return field::Wide(Value().servicePassword); }
-  void SetServicePassword(std::wstring const& v) { field::Set(Value().servicePassword, v); }
-  bool GetServiceBan() const { return Value().serviceBan; }
-  void SetServiceBan(bool v) { field::Set(Value().serviceBan, v); }
-  std::wstring GetServiceUserCode() const { return field::Wide(Value().serviceUserCode); }
-  void SetServiceUserCode(std::wstring const& v) { field::Set(Value().serviceUserCode, v); }
-  std::wstring GetPasswordSoePerEMail() const { return field::Wide(Value().passwordSoePerEMail); }
-  void SetPasswordSoePerEMail(std::wstring const& v) { field::Set(Value().passwordSoePerEMail, v); }
-  bool GetNoUseMfaForService() const { return Value().noUseMfaForService; }
-  void SetNoUseMfaForService(bool v) { field::Set(Value().noUseMfaForService, v); }
 };
 
 // One entry of the name-affix list ("Jr.", a title of nobility, ...).
-class NameAffix : public base::BO<master::NameAffixStruct> {
+//
+// NameAffix carries Get/Set of every plain member of NameAffixStruct (generated accessors).
+class NameAffix : public NameAffixStructFields<base::BO<master::NameAffixStruct>> {
  public:
   NameAffix() = default;
-  explicit NameAffix(master::NameAffixStruct const& s) : BO(s) {}
-
-  std::string GetNameAffix() const { return field::Text(Value().nameAffix); }
+  explicit NameAffix(master::NameAffixStruct const& s) : NameAffixStructFields(s) {}
 
   // The server's list, in its order; a new vector of new objects that the
   // caller owns.
@@ -190,12 +127,12 @@ class NameAffix : public base::BO<master::NameAffixStruct> {
 };
 
 // One entry of the name-prefix list ("von", "van", ...).
-class NamePrefix : public base::BO<master::NamePrefixStruct> {
+//
+// NamePrefix carries Get/Set of every plain member of NamePrefixStruct (generated accessors).
+class NamePrefix : public NamePrefixStructFields<base::BO<master::NamePrefixStruct>> {
  public:
   NamePrefix() = default;
-  explicit NamePrefix(master::NamePrefixStruct const& s) : BO(s) {}
-
-  std::string GetNamePrefix() const { return field::Text(Value().namePrefix); }
+  explicit NamePrefix(master::NamePrefixStruct const& s) : NamePrefixStructFields(s) {}
 
   // The server's list, in its order; a new vector of new objects that the
   // caller owns.

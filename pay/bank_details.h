@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bank_account.h"
+#include "bankdetails_fields.h"
 #include "bankdetails_kind.h"
 #include "bo.h"
 #include "employee/employee.h"
@@ -29,11 +30,16 @@ namespace ostrel {
 // the parts of most records, one built from a struct takes neither that
 // struct's identity nor a saved value (ResetBo() then returns to an empty
 // struct); a copy saves what it copied.
-class BankDetailsRoot : public base::BO<bankdetails::BankDetailsRootStruct> {
+//
+// BankDetailsRoot carries Get/Set of every plain member of BankDetailsRootStruct (generated
+// accessors).
+class BankDetailsRoot
+    : public BankDetailsRootStructFields<base::BO<bankdetails::BankDetailsRootStruct>> {
  public:
   BankDetailsRoot();
-  explicit BankDetailsRoot(bankdetails::BankDetailsRootStruct const& s) : BO(s) {}
-  BankDetailsRoot(BankDetailsRoot const& o) : BO(o) { MakeBoCopy(); }
+  explicit BankDetailsRoot(bankdetails::BankDetailsRootStruct const& s)
+      : BankDetailsRootStructFields(s) {}
+  BankDetailsRoot(BankDetailsRoot const& o) : BankDetailsRootStructFields(o) { MakeBoCopy(); }
   BankDetailsRoot& operator=(BankDetailsRoot const&) = default;
 
   // The employee's short view (the getter keeps the name it has always had).
@@ -52,7 +58,9 @@ class BankDetailsRoot : public base::BO<bankdetails::BankDetailsRootStruct> {
 //
 // Built from a struct it takes neither that struct's identity nor a saved
 // value, like the root; a copy saves what it copied.
-class BankDetailsTP : public base::BO<bankdetails::BankDetailsTPStruct> {
+//
+// BankDetailsTP carries Get/Set of every plain member of BankDetailsTPStruct (generated accessors).
+class BankDetailsTP : public BankDetailsTPStructFields<base::BO<bankdetails::BankDetailsTPStruct>> {
  public:
   using ModeOfPaymentEnum = bankdetails::ModeOfPaymentEnum;
   using TruncationEnum = bankdetails::TruncationEnum;
@@ -61,69 +69,15 @@ class BankDetailsTP : public base::BO<bankdetails::BankDetailsTPStruct> {
       com::ostrel::personnel::framework::basictypes::TypeOfBankTransferEnum;
 
   BankDetailsTP();
-  explicit BankDetailsTP(bankdetails::BankDetailsTPStruct const& s) : BO(s) {}
-  BankDetailsTP(BankDetailsTP const& o) : BO(o) { MakeBoCopy(); }
+  explicit BankDetailsTP(bankdetails::BankDetailsTPStruct const& s)
+      : BankDetailsTPStructFields(s) {}
+  BankDetailsTP(BankDetailsTP const& o) : BankDetailsTPStructFields(o) { MakeBoCopy(); }
   BankDetailsTP& operator=(BankDetailsTP const&) = default;
 
-  ModeOfPaymentEnum GetModeOfPayment() const { return Value().modeOfPayment; }
-  void SetModeOfPayment(ModeOfPaymentEnum v) { field::Set(Value().modeOfPayment, v); }
   personnel::BankAccount GetBankAccount() const {
     return personnel::BankAccount(Value().bankAccount);
   }
   void SetBankAccount(personnel::BankAccount const& v) { Value().bankAccount = v.ToIdl(); }
-  std::string GetOwnerOfAccount() const { return field::Text(Value().ownerOfAccount); }
-  void SetOwnerOfAccount(std::string const& v) { field::Set(Value().ownerOfAccount, v); }
-  bool GetRepetitionOfName() const { return Value().repetitionOfName; }
-  void SetRepetitionOfName(bool v) { field::Set(Value().repetitionOfName, v); }
-  base::VFixed GetRetentionPercentageFromNetPay() const {
-    return field::Fixed(Value().retentionPercentageFromNetPay);
-  }
-  void SetRetentionPercentageFromNetPay(base::VFixed const& v) {
-    field::Set(Value().retentionPercentageFromNetPay, v);
-  }
-  base::VFixed GetRetentionAmountFromNetPay() const {
-    return field::Fixed(Value().retentionAmountFromNetPay);
-  }
-  void SetRetentionAmountFromNetPay(base::VFixed const& v) {
-    field::Set(Value().retentionAmountFromNetPay, v);
-  }
-  TruncationEnum GetTruncation() const { return Value().truncation; }
-  void SetTruncation(TruncationEnum v) { field::Set(Value().truncation, v); }
-  TruncationScaleEnum GetTruncationScale() const { return Value().truncationScale; }
-  void SetTruncationScale(TruncationScaleEnum v) { field::Set(Value().truncationScale, v); }
-  // The company's account the payment is made from.
-  std::string GetOidCompanyAccount() const { return field::Text(Value().oidCompanyAccount); }
-  void SetOidCompanyAccount(std::string const& v) { field::Set(Value().oidCompanyAccount, v); }
-  TypeOfBankTransferEnum GetTypeOfBankTransferEnum() const {
-    return Value().typeOfBankTransferEnum;
-  }
-  void SetTypeOfBankTransferEnum(TypeOfBankTransferEnum v) {
-    field::Set(Value().typeOfBankTransferEnum, v);
-  }
-  // Orders several bank details of one employee.
-  long GetRankingNumber() const { return field::Long(Value().rankingNumber); }
-  void SetRankingNumber(long v) { field::Set(Value().rankingNumber, v); }
-  // The value types whose amounts are held back from net pay.
-  std::string GetRetentionOidValueTypesFromNetPay() const {
-    return field::Text(Value().retentionOidValueTypesFromNetPay);
-  }
-  void SetRetentionOidValueTypesFromNetPay(std::string const& v) {
-    field::Set(Value().retentionOidValueTypesFromNetPay, v);
-  }
-  bool GetIncludedRetroactiveCalculation() const { return Value().includedRetroactiveCalculation; }
-  void SetIncludedRetroactiveCalculation(bool v) {
-    field::Set(Value().includedRetroactiveCalculation, v);
-  }
-  bool GetDeductionFromNetIncome() const { return Value().deductionFromNetIncome; }
-  void SetDeductionFromNetIncome(bool v) { field::Set(Value().deductionFromNetIncome, v); }
-  bool GetForSalary() const { return Value().forSalary; }
-  void SetForSalary(bool v) { field::Set(Value().forSalary, v); }
-  bool GetForAnticipationAndAdvancePayment() const {
-    return Value().forAnticipationAndAdvancePayment;
-  }
-  void SetForAnticipationAndAdvancePayment(bool v) {
-    field::Set(Value().forAnticipationAndAdvancePayment, v);
-  }
 };
 
 // Selection of GetActiveEEBankDetailss and GetActiveEEBankDetailsCB.

@@ -12,6 +12,7 @@
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "field.h"
+#include "fixedpayment_fields.h"
 #include "fixedpayment_kind.h"
 #include "interval.h"
 #include "personnel_bo.h"
@@ -29,15 +30,17 @@ namespace ostrel {
 // A new root holds a default EmployeeShort and no value type and counts as
 // unchanged. Built from a struct or copied it takes that value as its saved
 // value and its identity (RecordPart).
-class FixedPaymentRoot : public RecordPart<fixedpayment::FixedPaymentRootStruct> {
+//
+// FixedPaymentRoot carries Get/Set of every plain member of FixedPaymentRootStruct (generated
+// accessors).
+class FixedPaymentRoot
+    : public FixedPaymentRootStructFields<RecordPart<fixedpayment::FixedPaymentRootStruct>> {
  public:
   FixedPaymentRoot();
-  using RecordPart::RecordPart;
+  using FixedPaymentRootStructFields::FixedPaymentRootStructFields;
 
   EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  std::string GetOidValueType() const { return field::Text(Value().oidValueType); }
-  void SetOidValueType(std::string const& v) { field::Set(Value().oidValueType, v); }
 };
 
 // One period of a fixed payment.
@@ -48,52 +51,40 @@ class FixedPaymentRoot : public RecordPart<fixedpayment::FixedPaymentRootStruct>
 // takes that value as its saved value and its identity (RecordPart).
 //
 // OidFixedPayment is filled by the server.
-class FixedPaymentTP : public RecordPart<fixedpayment::FixedPaymentTPStruct> {
+//
+// FixedPaymentTP carries Get/Set of every plain member of FixedPaymentTPStruct (generated
+// accessors).
+class FixedPaymentTP
+    : public FixedPaymentTPStructFields<RecordPart<fixedpayment::FixedPaymentTPStruct>> {
  public:
   FixedPaymentTP();
-  using RecordPart::RecordPart;
+  using FixedPaymentTPStructFields::FixedPaymentTPStructFields;
 
   // Every month flag set and a count of 1; nothing else changes.
   void NewInterval() { Value().interval = personnel::Interval(true).ToIdl(); }
 
-  std::string GetOidFixedPayment() const { return field::Text(Value().oidFixedPayment); }
-  void SetOidFixedPayment(std::string const& v) { field::Set(Value().oidFixedPayment, v); }
   personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
   void SetInterval(personnel::Interval const& v) { Value().interval = v.ToIdl(); }
-  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
-  void SetFactor1(base::VFixed const& v) { field::Set(Value().factor1, v); }
-  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
-  void SetFactor2(base::VFixed const& v) { field::Set(Value().factor2, v); }
-  base::VFixed GetResult() const { return field::Fixed(Value().result); }
-  void SetResult(base::VFixed const& v) { field::Set(Value().result, v); }
-  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
-  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
-  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
-  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
-  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
-  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
-  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
-  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
-  bool GetNoAutomaticIncrease() const { return Value().noAutomaticIncrease; }
-  void SetNoAutomaticIncrease(bool v) { field::Set(Value().noAutomaticIncrease, v); }
 };
 
 // One row of the evaluation view: one period of a fixed payment with its
 // value type's key and description. Read-only; Commit and Delete do nothing
 // and contact no server.
-class EvaFixedPayment : public base::BO<fixedpayment::EvaFixedPaymentStruct> {
+//
+// EvaFixedPayment carries Get/Set of every plain member of EvaFixedPaymentStruct (generated
+// accessors).
+class EvaFixedPayment
+    : public EvaFixedPaymentStructFields<base::BO<fixedpayment::EvaFixedPaymentStruct>> {
  public:
   // Key 0, empty texts and period, due every month once.
   EvaFixedPayment();
-  explicit EvaFixedPayment(fixedpayment::EvaFixedPaymentStruct const& s) : BO(s) { MakeBoCopy(); }
+  explicit EvaFixedPayment(fixedpayment::EvaFixedPaymentStruct const& s)
+      : EvaFixedPaymentStructFields(s) {
+    MakeBoCopy();
+  }
 
-  long GetVTypeKey() const { return field::Long(Value().vTypeKey); }
-  std::string GetDescription() const { return field::Text(Value().description); }
   personnel::TimePeriod GetTimePeriod() const { return personnel::TimePeriod(Value().timePeriod); }
   personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
-  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
-  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
-  base::VFixed GetResult() const { return field::Fixed(Value().result); }
 
   void Commit() {}
   void Delete() {}

@@ -14,6 +14,7 @@
 #include "field.h"
 #include "interval.h"
 #include "personnel_bo.h"
+#include "scalepayment_fields.h"
 #include "scalepayment_kind.h"
 #include "sortierung.h"
 #include "vcallback.h"
@@ -27,15 +28,17 @@ namespace ostrel {
 // A new root holds a default EmployeeShort and no pay scale and counts as
 // unchanged. Built from a struct or copied it takes that value as its saved
 // value and its identity (RecordPart).
-class ScalePaymentRoot : public RecordPart<scalepayment::ScalePaymentRootStruct> {
+//
+// ScalePaymentRoot carries Get/Set of every plain member of ScalePaymentRootStruct (generated
+// accessors).
+class ScalePaymentRoot
+    : public ScalePaymentRootStructFields<RecordPart<scalepayment::ScalePaymentRootStruct>> {
  public:
   ScalePaymentRoot();
-  using RecordPart::RecordPart;
+  using ScalePaymentRootStructFields::ScalePaymentRootStructFields;
 
   EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  std::string GetOidPayScale() const { return field::Text(Value().oidPayScale); }
-  void SetOidPayScale(std::string const& v) { field::Set(Value().oidPayScale, v); }
 };
 
 // One period of a scale payment.
@@ -47,64 +50,38 @@ class ScalePaymentRoot : public RecordPart<scalepayment::ScalePaymentRootStruct>
 // that value as its saved value and its identity (RecordPart).
 //
 // OidScalePayment is filled by the server.
-class ScalePaymentTP : public RecordPart<scalepayment::ScalePaymentTPStruct> {
+//
+// ScalePaymentTP carries Get/Set of every plain member of ScalePaymentTPStruct (generated
+// accessors).
+class ScalePaymentTP
+    : public ScalePaymentTPStructFields<RecordPart<scalepayment::ScalePaymentTPStruct>> {
  public:
   ScalePaymentTP();
-  using RecordPart::RecordPart;
+  using ScalePaymentTPStructFields::ScalePaymentTPStructFields;
 
   // Every month flag set and a count of 1; nothing else changes.
   void NewInterval() { Value().interval = personnel::Interval(true).ToIdl(); }
 
-  std::string GetOidScalePayment() const { return field::Text(Value().oidScalePayment); }
-  void SetOidScalePayment(std::string const& v) { field::Set(Value().oidScalePayment, v); }
-  std::string GetOidPayScaleGroup() const { return field::Text(Value().oidPayScaleGroup); }
-  void SetOidPayScaleGroup(std::string const& v) { field::Set(Value().oidPayScaleGroup, v); }
-  long GetPayScaleLevel() const { return field::Long(Value().payScaleLevel); }
-  void SetPayScaleLevel(long v) { field::Set(Value().payScaleLevel, v); }
   personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
   void SetInterval(personnel::Interval const& v) { Value().interval = v.ToIdl(); }
-  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
-  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
-  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
-  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
-  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
-  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
-  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
-  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
-  bool GetPrintOnStatementOfEarnings() const { return Value().printOnStatementOfEarnings; }
-  void SetPrintOnStatementOfEarnings(bool v) { field::Set(Value().printOnStatementOfEarnings, v); }
-  base::VDate GetLastUpgrading() const { return field::Date(Value().lastUpgrading); }
-  void SetLastUpgrading(base::VDate const& v) { field::Set(Value().lastUpgrading, v); }
-  base::VDate GetNextUpgrading() const { return field::Date(Value().nextUpgrading); }
-  void SetNextUpgrading(base::VDate const& v) { field::Set(Value().nextUpgrading, v); }
-  bool GetNoAutomaticIncrease() const { return Value().noAutomaticIncrease; }
-  void SetNoAutomaticIncrease(bool v) { field::Set(Value().noAutomaticIncrease, v); }
 };
 
 // One row of the development view: the amount of one scale payment over one
 // validity, with the employee, the pay scale's keys and the value type.
 // Read-only.
-class ScalePaymentDevelopment : public base::BO<scalepayment::ScalePaymentDevelopmentStruct> {
+//
+// ScalePaymentDevelopment carries Get/Set of every plain member of ScalePaymentDevelopmentStruct
+// (generated accessors).
+class ScalePaymentDevelopment : public ScalePaymentDevelopmentStructFields<
+                                    base::BO<scalepayment::ScalePaymentDevelopmentStruct>> {
  public:
   // Numbers 0, empty texts and dates, due every month once.
   ScalePaymentDevelopment();
-  explicit ScalePaymentDevelopment(scalepayment::ScalePaymentDevelopmentStruct const& s) : BO(s) {
+  explicit ScalePaymentDevelopment(scalepayment::ScalePaymentDevelopmentStruct const& s)
+      : ScalePaymentDevelopmentStructFields(s) {
     MakeBoCopy();
   }
 
-  long GetPersonnelnumber() const { return field::Long(Value().personnelnumber); }
-  std::wstring GetName() const { return field::Wide(Value().name); }
-  std::wstring GetPayScaleKey() const { return field::Wide(Value().payScaleKey); }
-  std::wstring GetPayScaleGroupKey() const { return field::Wide(Value().payScaleGroupKey); }
-  long GetPayScaleLevelKey() const { return field::Long(Value().payScaleLevelKey); }
-  std::wstring GetPayScaleLevelDescription() const {
-    return field::Wide(Value().payScaleLevelDescription);
-  }
-  base::VFixed GetAmount() const { return field::Fixed(Value().amount); }
-  long GetValueTypeNumber() const { return field::Long(Value().valueTypeNumber); }
-  std::wstring GetValueTypeDescription() const { return field::Wide(Value().valueTypeDescription); }
-  base::VDate GetValidFrom() const { return field::Date(Value().validFrom); }
-  base::VDate GetValidUntil() const { return field::Date(Value().validUntil); }
   personnel::Interval GetInterval() const { return personnel::Interval(Value().interval); }
 };
 

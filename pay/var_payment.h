@@ -15,6 +15,7 @@
 #include "field.h"
 #include "personnel_bo.h"
 #include "sortierung.h"
+#include "varpayment_fields.h"
 #include "varpayment_kind.h"
 #include "vcallback.h"
 #include "vdate.h"
@@ -28,16 +29,18 @@ namespace ostrel {
 // A new root holds a default EmployeeShort and no value type and counts as
 // unchanged. Built from a struct or copied it takes that value as its saved
 // value and its identity (RecordPart).
-class VarPaymentRoot : public RecordPart<varpayment::VarPaymentRootStruct> {
+//
+// VarPaymentRoot carries Get/Set of every plain member of VarPaymentRootStruct (generated
+// accessors).
+class VarPaymentRoot
+    : public VarPaymentRootStructFields<RecordPart<varpayment::VarPaymentRootStruct>> {
  public:
   VarPaymentRoot();
-  using RecordPart::RecordPart;
+  using VarPaymentRootStructFields::VarPaymentRootStructFields;
 
   // The employee's short view.
   EmployeeShort GetRoot() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  std::string GetOidValueType() const { return field::Text(Value().oidValueType); }
-  void SetOidValueType(std::string const& v) { field::Set(Value().oidValueType, v); }
 };
 
 // One period of a variable payment.
@@ -49,35 +52,12 @@ class VarPaymentRoot : public RecordPart<varpayment::VarPaymentRootStruct> {
 // OidVarPayment and ErrorMessage are filled by the server: OidVarPayment
 // names the period, and Delete sends it; ErrorMessage says why an entry is
 // not acceptable (see VarPayment::CheckPreValues).
-class VarPaymentTP : public RecordPart<varpayment::VarPaymentTPStruct> {
+//
+// VarPaymentTP carries Get/Set of every plain member of VarPaymentTPStruct (generated accessors).
+class VarPaymentTP : public VarPaymentTPStructFields<RecordPart<varpayment::VarPaymentTPStruct>> {
  public:
   VarPaymentTP() { MakeBoCopy(); }
-  using RecordPart::RecordPart;
-
-  std::string GetOidVarPayment() const { return field::Text(Value().oidVarPayment); }
-  void SetOidVarPayment(std::string const& v) { field::Set(Value().oidVarPayment, v); }
-  base::VFixed GetFactor1() const { return field::Fixed(Value().factor1); }
-  void SetFactor1(base::VFixed const& v) { field::Set(Value().factor1, v); }
-  base::VFixed GetFactor2() const { return field::Fixed(Value().factor2); }
-  void SetFactor2(base::VFixed const& v) { field::Set(Value().factor2, v); }
-  base::VFixed GetResult() const { return field::Fixed(Value().result); }
-  void SetResult(base::VFixed const& v) { field::Set(Value().result, v); }
-  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
-  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
-  base::VFixed GetPerformanceFactor() const { return field::Fixed(Value().performanceFactor); }
-  void SetPerformanceFactor(base::VFixed const& v) { field::Set(Value().performanceFactor, v); }
-  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
-  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
-  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
-  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
-  std::string GetErrorMessage() const { return field::Text(Value().errorMessage); }
-  void SetErrorMessage(std::string const& v) { field::Set(Value().errorMessage, v); }
-  std::wstring GetAdditionalInformation() const {
-    return field::Wide(Value().additionalInformation);
-  }
-  void SetAdditionalInformation(std::wstring const& v) {
-    field::Set(Value().additionalInformation, v);
-  }
+  using VarPaymentTPStructFields::VarPaymentTPStructFields;
 };
 
 // Selection of the variable-payment list queries. Several filters in one

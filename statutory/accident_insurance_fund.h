@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "accidentinsurancefund_fields.h"
 #include "accidentinsurancefund_kind.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
@@ -28,32 +29,13 @@ using SpecialUVReasonEnum = accidentinsurancefund::SpecialUVReasonEnum;
 // A new part is all empty, both percentages included. Built from a struct,
 // or copied, it takes that identity and keeps the value as its saved value.
 // Commit and Delete do nothing: a part is stored with its record.
-class EePartClassOfRisk : public RecordPart<partclassofrisk::PartClassOfRiskStruct> {
+//
+// EePartClassOfRisk carries Get/Set of every plain member of PartClassOfRiskStruct (generated
+// accessors).
+class EePartClassOfRisk
+    : public PartClassOfRiskStructFields<RecordPart<partclassofrisk::PartClassOfRiskStruct>> {
  public:
-  using RecordPart::RecordPart;
-
-  std::string GetOidAccidentInsuranceFund() const {
-    return field::Text(Value().oidAccidentInsuranceFund);
-  }
-  void SetOidAccidentInsuranceFund(std::string const& v) {
-    field::Set(Value().oidAccidentInsuranceFund, v);
-  }
-  std::string GetOidDifferentAccidentInsuranceFund() const {
-    return field::Text(Value().oidDifferentAccidentInsuranceFund);
-  }
-  void SetOidDifferentAccidentInsuranceFund(std::string const& v) {
-    field::Set(Value().oidDifferentAccidentInsuranceFund, v);
-  }
-  std::string GetClassOfRisk() const { return field::Text(Value().classOfRisk); }
-  void SetClassOfRisk(std::string const& v) { field::Set(Value().classOfRisk, v); }
-  std::string GetSerialNumberAlpha() const { return field::Text(Value().serialNumberAlpha); }
-  void SetSerialNumberAlpha(std::string const& v) { field::Set(Value().serialNumberAlpha, v); }
-  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
-  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
-  std::string GetCorporateSector() const { return field::Text(Value().corporateSector); }
-  void SetCorporateSector(std::string const& v) { field::Set(Value().corporateSector, v); }
-  base::VFixed GetAifPercent() const { return field::Fixed(Value().aifPercent); }
-  void SetAifPercent(base::VFixed const& v) { field::Set(Value().aifPercent, v); }
+  using PartClassOfRiskStructFields::PartClassOfRiskStructFields;
 
   void Commit() {}
   void Delete() {}
@@ -119,7 +101,11 @@ class EEAccidentInsuranceFundFilter {
 //
 // Every failure reaches the caller as base::VException. List results are
 // new vectors of new objects that the caller owns, never null.
-class EEAccidentInsuranceFund : public PyBO<accidentinsurancefund::EEAccidentInsuranceFundStruct> {
+//
+// EEAccidentInsuranceFund carries Get/Set of every plain member of EEAccidentInsuranceFundStruct
+// (generated accessors).
+class EEAccidentInsuranceFund : public EEAccidentInsuranceFundStructFields<
+                                    PyBO<accidentinsurancefund::EEAccidentInsuranceFundStruct>> {
  public:
   using Callback = base::VCallback<EEAccidentInsuranceFund,
                                    POA_com::ostrel::personnel::domain::employee::
@@ -128,38 +114,11 @@ class EEAccidentInsuranceFund : public PyBO<accidentinsurancefund::EEAccidentIns
 
   EEAccidentInsuranceFund();
   explicit EEAccidentInsuranceFund(accidentinsurancefund::EEAccidentInsuranceFundStruct const& s)
-      : PyBO(s) {}
+      : EEAccidentInsuranceFundStructFields(s) {}
 
   // The employee.
   EmployeeShort GetRoot() const { return EmployeeShort(Value().root); }
   void SetRoot(EmployeeShort const& v) { Value().root = v.ToIdl(); }
-
-  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  std::string GetOidAccidentInsuranceFund() const {
-    return field::Text(Value().oidAccidentInsuranceFund);
-  }
-  void SetOidAccidentInsuranceFund(std::string const& v) {
-    field::Set(Value().oidAccidentInsuranceFund, v);
-  }
-  std::string GetOidDifferentAccidentInsuranceFund() const {
-    return field::Text(Value().oidDifferentAccidentInsuranceFund);
-  }
-  void SetOidDifferentAccidentInsuranceFund(std::string const& v) {
-    field::Set(Value().oidDifferentAccidentInsuranceFund, v);
-  }
-  std::string GetClassOfRisk() const { return field::Text(Value().classOfRisk); }
-  void SetClassOfRisk(std::string const& v) { field::Set(Value().classOfRisk, v); }
-  std::string GetSerialNumberAlpha() const { return field::Text(Value().serialNumberAlpha); }
-  void SetSerialNumberAlpha(std::string const& v) { field::Set(Value().serialNumberAlpha, v); }
-  std::string GetCorporateSector() const { return field::Text(Value().corporateSector); }
-  void SetCorporateSector(std::string const& v) { field::Set(Value().corporateSector, v); }
-  base::VFixed GetPercentage() const { return field::Fixed(Value().percentage); }
-  void SetPercentage(base::VFixed const& v) { field::Set(Value().percentage, v); }
-  base::VFixed GetAifPercent() const { return field::Fixed(Value().aifPercent); }
-  void SetAifPercent(base::VFixed const& v) { field::Set(Value().aifPercent, v); }
-  SpecialUVReasonEnum GetSpecialUVReason() const { return Value().specialUVReason; }
-  void SetSpecialUVReason(SpecialUVReasonEnum v) { field::Set(Value().specialUVReason, v); }
 
   // A new vector of new parts, in order; the caller owns both.
   std::vector<EePartClassOfRisk*>* GetPartClassOfRisks() const;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "deuvdskk_fields.h"
 #include "deuvdskk_kind.h"
 #include "employee/employee.h"
 #include "field.h"
@@ -30,19 +31,15 @@ using KennzBbgueEnum = deuvdskk::KennzBbgueEnum;
 // A new root holds a default EmployeeShort, no identifier, is not deleted
 // and is entered manually. Built from a struct, or copied, it takes that
 // identity and keeps the value as its saved value.
-class EEDeuvDskkRoot : public RecordPart<deuvdskk::DeuvDskkRootStruct> {
+//
+// EEDeuvDskkRoot carries Get/Set of every plain member of DeuvDskkRootStruct (generated accessors).
+class EEDeuvDskkRoot : public DeuvDskkRootStructFields<RecordPart<deuvdskk::DeuvDskkRootStruct>> {
  public:
   EEDeuvDskkRoot();
-  using RecordPart::RecordPart;
+  using DeuvDskkRootStructFields::DeuvDskkRootStructFields;
 
   EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  std::string GetKennung() const { return field::Text(Value().kennung); }
-  void SetKennung(std::string const& v) { field::Set(Value().kennung, v); }
-  bool GetIsDeleted() const { return Value().isDeleted; }
-  void SetIsDeleted(bool v) { field::Set(Value().isDeleted, v); }
-  bool GetIsManually() const { return Value().isManually; }
-  void SetIsManually(bool v) { field::Set(Value().isManually, v); }
 };
 
 // One period of a notification.
@@ -50,47 +47,12 @@ class EEDeuvDskkRoot : public RecordPart<deuvdskk::DeuvDskkRootStruct> {
 // A new period has both enum indicators 0, no social-insurance days, and
 // every amount and text empty. Built from a struct, or copied, it takes that
 // identity and keeps the value as its saved value.
-class EEDeuvDskkTP : public RecordPart<deuvdskk::DeuvDskkTPStruct> {
+//
+// EEDeuvDskkTP carries Get/Set of every plain member of DeuvDskkTPStruct (generated accessors).
+class EEDeuvDskkTP : public DeuvDskkTPStructFields<RecordPart<deuvdskk::DeuvDskkTPStruct>> {
  public:
   EEDeuvDskkTP();
-  using RecordPart::RecordPart;
-
-  KennzMomeEnum GetKennzMome() const { return Value().kennzMome; }
-  void SetKennzMome(KennzMomeEnum v) { field::Set(Value().kennzMome, v); }
-  KennzGlzEnum GetKennzGlz() const { return Value().kennzGlz; }
-  void SetKennzGlz(KennzGlzEnum v) { field::Set(Value().kennzGlz, v); }
-  base::VFixed GetGaeg() const { return field::Fixed(Value().gaeg); }
-  void SetGaeg(base::VFixed const& v) { field::Set(Value().gaeg, v); }
-  base::VFixed GetEgaeg() const { return field::Fixed(Value().egaeg); }
-  void SetEgaeg(base::VFixed const& v) { field::Set(Value().egaeg, v); }
-  std::string GetKennzrk() const { return field::Text(Value().kennzrk); }
-  void SetKennzrk(std::string const& v) { field::Set(Value().kennzrk, v); }
-  long GetSvtg() const { return field::Long(Value().svtg); }
-  void SetSvtg(long v) { field::Set(Value().svtg, v); }
-  base::VFixed GetGaegkv() const { return field::Fixed(Value().gaegkv); }
-  void SetGaegkv(base::VFixed const& v) { field::Set(Value().gaegkv, v); }
-  base::VFixed GetGaegrv() const { return field::Fixed(Value().gaegrv); }
-  void SetGaegrv(base::VFixed const& v) { field::Set(Value().gaegrv, v); }
-  base::VFixed GetGaegalv() const { return field::Fixed(Value().gaegalv); }
-  void SetGaegalv(base::VFixed const& v) { field::Set(Value().gaegalv, v); }
-  base::VFixed GetEgakv() const { return field::Fixed(Value().egakv); }
-  void SetEgakv(base::VFixed const& v) { field::Set(Value().egakv, v); }
-  base::VFixed GetEgarv() const { return field::Fixed(Value().egarv); }
-  void SetEgarv(base::VFixed const& v) { field::Set(Value().egarv, v); }
-  base::VFixed GetEgaalv() const { return field::Fixed(Value().egaalv); }
-  void SetEgaalv(base::VFixed const& v) { field::Set(Value().egaalv, v); }
-  std::string GetKennzKvl() const { return field::Text(Value().kennzKvl); }
-  void SetKennzKvl(std::string const& v) { field::Set(Value().kennzKvl, v); }
-  std::string GetKennzRvl() const { return field::Text(Value().kennzRvl); }
-  void SetKennzRvl(std::string const& v) { field::Set(Value().kennzRvl, v); }
-  std::string GetKennzAlvl() const { return field::Text(Value().kennzAlvl); }
-  void SetKennzAlvl(std::string const& v) { field::Set(Value().kennzAlvl, v); }
-  std::string GetKennzKve() const { return field::Text(Value().kennzKve); }
-  void SetKennzKve(std::string const& v) { field::Set(Value().kennzKve, v); }
-  std::string GetKennzRve() const { return field::Text(Value().kennzRve); }
-  void SetKennzRve(std::string const& v) { field::Set(Value().kennzRve, v); }
-  std::string GetKennzAlve() const { return field::Text(Value().kennzAlve); }
-  void SetKennzAlve(std::string const& v) { field::Set(Value().kennzAlve, v); }
+  using DeuvDskkTPStructFields::DeuvDskkTPStructFields;
 };
 
 // Selection of GetActiveEEDeuvDskks and GetActiveEEDeuvDskkCB.

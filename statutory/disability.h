@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "disability_fields.h"
 #include "disability_kind.h"
 #include "employee/employee.h"
 #include "field.h"
@@ -26,15 +27,18 @@ using OfficeEnum = disability::OfficeEnum;
 // A new root holds a default EmployeeShort and no reference number. Built
 // from a struct, or copied, it takes that identity and keeps the value as
 // its saved value.
-class DisabilityRoot : public RecordPart<disability::DisabilityRootStruct> {
+//
+// DisabilityRoot carries Get/Set of every plain member of DisabilityRootStruct (generated
+// accessors).
+class DisabilityRoot
+    : public DisabilityRootStructFields<RecordPart<disability::DisabilityRootStruct>> {
  public:
   DisabilityRoot();
-  explicit DisabilityRoot(disability::DisabilityRootStruct const& s) : RecordPart(s) {}
+  explicit DisabilityRoot(disability::DisabilityRootStruct const& s)
+      : DisabilityRootStructFields(s) {}
 
   EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  std::string GetReferenceNoProof() const { return field::Text(Value().referenceNoProof); }
-  void SetReferenceNoProof(std::string const& v) { field::Set(Value().referenceNoProof, v); }
 };
 
 // One period of a disability.
@@ -44,65 +48,12 @@ class DisabilityRoot : public RecordPart<disability::DisabilityRootStruct> {
 // Built from a struct, or copied, it takes that identity and keeps the
 // value as its saved value. DateOfWithDrawel and DiccontinuationHeS are
 // spelt as the record kind has always spelt them.
-class DisabilityTP : public RecordPart<disability::DisabilityTPStruct> {
+//
+// DisabilityTP carries Get/Set of every plain member of DisabilityTPStruct (generated accessors).
+class DisabilityTP : public DisabilityTPStructFields<RecordPart<disability::DisabilityTPStruct>> {
  public:
   DisabilityTP();
-  explicit DisabilityTP(disability::DisabilityTPStruct const& s) : RecordPart(s) {}
-
-  std::string GetStdCompanyNumber() const { return field::Text(Value().stdCompanyNumber); }
-  void SetStdCompanyNumber(std::string const& v) { field::Set(Value().stdCompanyNumber, v); }
-  SexEnum GetSex() const { return Value().sex; }
-  void SetSex(SexEnum v) { field::Set(Value().sex, v); }
-  base::VDate GetDateOfBirth() const { return field::Date(Value().dateOfBirth); }
-  void SetDateOfBirth(base::VDate const& v) { field::Set(Value().dateOfBirth, v); }
-  std::string GetDomicile() const { return field::Text(Value().domicile); }
-  void SetDomicile(std::string const& v) { field::Set(Value().domicile, v); }
-  std::string GetOccupationKey() const { return field::Text(Value().occupationKey); }
-  void SetOccupationKey(std::string const& v) { field::Set(Value().occupationKey, v); }
-  std::string GetOccupationDesignation() const {
-    return field::Text(Value().occupationDesignation);
-  }
-  void SetOccupationDesignation(std::string const& v) {
-    field::Set(Value().occupationDesignation, v);
-  }
-  WorkingTimeEnum GetWorkingTime() const { return Value().workingTime; }
-  void SetWorkingTime(WorkingTimeEnum v) { field::Set(Value().workingTime, v); }
-  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
-  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
-  base::VDate GetDateOfWithDrawel() const { return field::Date(Value().dateOfWithDrawel); }
-  void SetDateOfWithDrawel(base::VDate const& v) { field::Set(Value().dateOfWithDrawel, v); }
-  PersonGroupDisabilityEnum GetPersonGroupDisability() const {
-    return Value().personGroupDisability;
-  }
-  void SetPersonGroupDisability(PersonGroupDisabilityEnum v) {
-    field::Set(Value().personGroupDisability, v);
-  }
-  OfficeEnum GetIssueOfficeOfProof() const { return Value().issueOfficeOfProof; }
-  void SetIssueOfficeOfProof(OfficeEnum v) { field::Set(Value().issueOfficeOfProof, v); }
-  std::string GetDomicileOffice() const { return field::Text(Value().domicileOffice); }
-  void SetDomicileOffice(std::string const& v) { field::Set(Value().domicileOffice, v); }
-  base::VDate GetProofValidFrom() const { return field::Date(Value().proofValidFrom); }
-  void SetProofValidFrom(base::VDate const& v) { field::Set(Value().proofValidFrom, v); }
-  base::VDate GetProofValidUntil() const { return field::Date(Value().proofValidUntil); }
-  void SetProofValidUntil(base::VDate const& v) { field::Set(Value().proofValidUntil, v); }
-  base::VDate GetDiccontinuationHeS() const { return field::Date(Value().diccontinuationHeS); }
-  void SetDiccontinuationHeS(base::VDate const& v) { field::Set(Value().diccontinuationHeS, v); }
-  base::VDate GetStartOfEducation() const { return field::Date(Value().startOfEducation); }
-  void SetStartOfEducation(base::VDate const& v) { field::Set(Value().startOfEducation, v); }
-  base::VDate GetEndOfEducation() const { return field::Date(Value().endOfEducation); }
-  void SetEndOfEducation(base::VDate const& v) { field::Set(Value().endOfEducation, v); }
-  std::string GetIdCardNumber() const { return field::Text(Value().idCardNumber); }
-  void SetIdCardNumber(std::string const& v) { field::Set(Value().idCardNumber, v); }
-  std::string GetNoticeOfAdmission() const { return field::Text(Value().noticeOfAdmission); }
-  void SetNoticeOfAdmission(std::string const& v) { field::Set(Value().noticeOfAdmission, v); }
-  bool GetWorkingPlaceCollective() const { return Value().workingPlaceCollective; }
-  void SetWorkingPlaceCollective(bool v) { field::Set(Value().workingPlaceCollective, v); }
-  bool GetWorkingPlaceOfApprentice() const { return Value().workingPlaceOfApprentice; }
-  void SetWorkingPlaceOfApprentice(bool v) { field::Set(Value().workingPlaceOfApprentice, v); }
-  bool GetWorkingPlaceOfParagraph73() const { return Value().workingPlaceOfParagraph73; }
-  void SetWorkingPlaceOfParagraph73(bool v) { field::Set(Value().workingPlaceOfParagraph73, v); }
-  std::string GetLevelOfDisability() const { return field::Text(Value().levelOfDisability); }
-  void SetLevelOfDisability(std::string const& v) { field::Set(Value().levelOfDisability, v); }
+  explicit DisabilityTP(disability::DisabilityTPStruct const& s) : DisabilityTPStructFields(s) {}
 };
 
 // Selection of GetActiveEEDisabilitys. Several filters in one query select

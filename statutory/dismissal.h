@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "dismissal_fields.h"
 #include "dismissal_kind.h"
 #include "employee/employee.h"
 #include "personnel_bo.h"
@@ -30,174 +31,12 @@ namespace ostrel {
 // every flag false, ValueForTimeUnit 0 and every date, text and amount
 // empty; it counts as unchanged. Built from a struct, or copied, it takes
 // that identity and keeps the value as its saved value.
-class DismissalTP : public RecordPart<dismissal::DismissalStruct> {
+//
+// DismissalTP carries Get/Set of every plain member of DismissalStruct (generated accessors).
+class DismissalTP : public DismissalStructFields<RecordPart<dismissal::DismissalStruct>> {
  public:
   DismissalTP();
-  using RecordPart::RecordPart;
-
-  // The period's fields, in wire order.
-  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  base::VDate GetEndOfEmployment() const { return field::Date(Value().endOfEmployment); }
-  void SetEndOfEmployment(base::VDate const& v) { field::Set(Value().endOfEmployment, v); }
-  dismissal::LimitedWorkPermitEnum GetLimitedWorkPermit() const {
-    return Value().limitedWorkPermit;
-  }
-  void SetLimitedWorkPermit(dismissal::LimitedWorkPermitEnum v) {
-    field::Set(Value().limitedWorkPermit, v);
-  }
-  bool GetWrittenContract() const { return Value().writtenContract; }
-  void SetWrittenContract(bool v) { field::Set(Value().writtenContract, v); }
-  base::VDate GetResidPermitLtdBy() const { return field::Date(Value().residPermitLtdBy); }
-  void SetResidPermitLtdBy(base::VDate const& v) { field::Set(Value().residPermitLtdBy, v); }
-  base::VDate GetCloseOfLimitedContract() const {
-    return field::Date(Value().closeOfLimitedContract);
-  }
-  void SetCloseOfLimitedContract(base::VDate const& v) {
-    field::Set(Value().closeOfLimitedContract, v);
-  }
-  base::VDate GetLastExtensionLimitedContract() const {
-    return field::Date(Value().lastExtensionLimitedContract);
-  }
-  void SetLastExtensionLimitedContract(base::VDate const& v) {
-    field::Set(Value().lastExtensionLimitedContract, v);
-  }
-  bool GetLimitedTwoMonth() const { return Value().limitedTwoMonth; }
-  void SetLimitedTwoMonth(bool v) { field::Set(Value().limitedTwoMonth, v); }
-  base::VDate GetDateDsmRgn() const { return field::Date(Value().dateDsmRgn); }
-  void SetDateDsmRgn(base::VDate const& v) { field::Set(Value().dateDsmRgn, v); }
-  bool GetExemption() const { return Value().exemption; }
-  void SetExemption(bool v) { field::Set(Value().exemption, v); }
-  base::VDate GetExemptionFrom() const { return field::Date(Value().exemptionFrom); }
-  void SetExemptionFrom(base::VDate const& v) { field::Set(Value().exemptionFrom, v); }
-  base::VDate GetExemptionUntil() const { return field::Date(Value().exemptionUntil); }
-  void SetExemptionUntil(base::VDate const& v) { field::Set(Value().exemptionUntil, v); }
-  base::VDate GetLastPayment() const { return field::Date(Value().lastPayment); }
-  void SetLastPayment(base::VDate const& v) { field::Set(Value().lastPayment, v); }
-  dismissal::TypeOfDismissalEnum GetTypeOfDismissal() const { return Value().typeOfDismissal; }
-  void SetTypeOfDismissal(dismissal::TypeOfDismissalEnum v) {
-    field::Set(Value().typeOfDismissal, v);
-  }
-  bool GetWrittenDismissal() const { return Value().writtenDismissal; }
-  void SetWrittenDismissal(bool v) { field::Set(Value().writtenDismissal, v); }
-  bool GetDismissalForOperationalReasons() const { return Value().dismissalForOperationalReasons; }
-  void SetDismissalForOperationalReasons(bool v) {
-    field::Set(Value().dismissalForOperationalReasons, v);
-  }
-  dismissal::TypeOfActionEnum GetActionAgainstUnlawfulDismissal() const {
-    return Value().actionAgainstUnlawfulDismissal;
-  }
-  void SetActionAgainstUnlawfulDismissal(dismissal::TypeOfActionEnum v) {
-    field::Set(Value().actionAgainstUnlawfulDismissal, v);
-  }
-  dismissal::TypeOfDeliveryEnum GetTypeOfDelivery() const { return Value().typeOfDelivery; }
-  void SetTypeOfDelivery(dismissal::TypeOfDeliveryEnum v) { field::Set(Value().typeOfDelivery, v); }
-  bool GetBecauseContraryToContractBehavior() const {
-    return Value().becauseContraryToContractBehavior;
-  }
-  void SetBecauseContraryToContractBehavior(bool v) {
-    field::Set(Value().becauseContraryToContractBehavior, v);
-  }
-  bool GetAlreadyDissuasion() const { return Value().alreadyDissuasion; }
-  void SetAlreadyDissuasion(bool v) { field::Set(Value().alreadyDissuasion, v); }
-  base::VDate GetDateOfDissuasion() const { return field::Date(Value().dateOfDissuasion); }
-  void SetDateOfDissuasion(base::VDate const& v) { field::Set(Value().dateOfDissuasion, v); }
-  std::string GetTextContraryToContractBehavior() const {
-    return field::Text(Value().textContraryToContractBehavior);
-  }
-  void SetTextContraryToContractBehavior(std::string const& v) {
-    field::Set(Value().textContraryToContractBehavior, v);
-  }
-  bool GetAgreementOfDismissal() const { return Value().agreementOfDismissal; }
-  void SetAgreementOfDismissal(bool v) { field::Set(Value().agreementOfDismissal, v); }
-  dismissal::TypeOfSocialSelectionEnum GetSocialSelection() const {
-    return Value().socialSelection;
-  }
-  void SetSocialSelection(dismissal::TypeOfSocialSelectionEnum v) {
-    field::Set(Value().socialSelection, v);
-  }
-  std::string GetTextSocialSelection() const { return field::Text(Value().textSocialSelection); }
-  void SetTextSocialSelection(std::string const& v) { field::Set(Value().textSocialSelection, v); }
-  base::VDate GetSentenceOfDismissalAt() const {
-    return field::Date(Value().sentenceOfDismissalAt);
-  }
-  void SetSentenceOfDismissalAt(base::VDate const& v) {
-    field::Set(Value().sentenceOfDismissalAt, v);
-  }
-  base::VDate GetSentenceOfDismissalTOThe() const {
-    return field::Date(Value().sentenceOfDismissalTOThe);
-  }
-  void SetSentenceOfDismissalTOThe(base::VDate const& v) {
-    field::Set(Value().sentenceOfDismissalTOThe, v);
-  }
-  long GetValueForTimeUnit() const { return Value().valueForTimeUnit; }
-  void SetValueForTimeUnit(long v) { field::Set(Value().valueForTimeUnit, v); }
-  dismissal::TimeUnitOfTermOfNoticeEnum GetTimeUnit() const { return Value().timeUnit; }
-  void SetTimeUnit(dismissal::TimeUnitOfTermOfNoticeEnum v) { field::Set(Value().timeUnit, v); }
-  dismissal::TimingOfTermOfNoticeEnum GetTiming() const { return Value().timing; }
-  void SetTiming(dismissal::TimingOfTermOfNoticeEnum v) { field::Set(Value().timing, v); }
-  bool GetTerminationByER() const { return Value().terminationByER; }
-  void SetTerminationByER(bool v) { field::Set(Value().terminationByER, v); }
-  bool GetTerminationUnlimeited() const { return Value().terminationUnlimeited; }
-  void SetTerminationUnlimeited(bool v) { field::Set(Value().terminationUnlimeited, v); }
-  std::string GetTextTerminationUnlimited() const {
-    return field::Text(Value().textTerminationUnlimited);
-  }
-  void SetTextTerminationUnlimited(std::string const& v) {
-    field::Set(Value().textTerminationUnlimited, v);
-  }
-  std::string GetTextTerminationLimited() const {
-    return field::Text(Value().textTerminationLimited);
-  }
-  void SetTextTerminationLimited(std::string const& v) {
-    field::Set(Value().textTerminationLimited, v);
-  }
-  bool GetOnlyByCompensation() const { return Value().onlyByCompensation; }
-  void SetOnlyByCompensation(bool v) { field::Set(Value().onlyByCompensation, v); }
-  bool GetAlsoDismissal() const { return Value().alsoDismissal; }
-  void SetAlsoDismissal(bool v) { field::Set(Value().alsoDismissal, v); }
-  dismissal::PaymentOfBenefitsEnum GetPaymentOfBenefits() const {
-    return Value().paymentOfBenefits;
-  }
-  void SetPaymentOfBenefits(dismissal::PaymentOfBenefitsEnum v) {
-    field::Set(Value().paymentOfBenefits, v);
-  }
-  std::string GetTextUncertitude() const { return field::Text(Value().textUncertitude); }
-  void SetTextUncertitude(std::string const& v) { field::Set(Value().textUncertitude, v); }
-  dismissal::AlongPaymentEnum GetAlongPayment() const { return Value().alongPayment; }
-  void SetAlongPayment(dismissal::AlongPaymentEnum v) { field::Set(Value().alongPayment, v); }
-  base::VDate GetAlongPaymentUntil() const { return field::Date(Value().alongPaymentUntil); }
-  void SetAlongPaymentUntil(base::VDate const& v) { field::Set(Value().alongPaymentUntil, v); }
-  dismissal::CompensationForHolidayEnum GetCompensationForHolidays() const {
-    return Value().compensationForHolidays;
-  }
-  void SetCompensationForHolidays(dismissal::CompensationForHolidayEnum v) {
-    field::Set(Value().compensationForHolidays, v);
-  }
-  base::VDate GetSubsequentHoliday() const { return field::Date(Value().subsequentHoliday); }
-  void SetSubsequentHoliday(base::VDate const& v) { field::Set(Value().subsequentHoliday, v); }
-  dismissal::PreRetirementPayEnum GetPreRetirementPay() const { return Value().preRetirementPay; }
-  void SetPreRetirementPay(dismissal::PreRetirementPayEnum v) {
-    field::Set(Value().preRetirementPay, v);
-  }
-  base::VDate GetPreRetirementPayBeginn() const {
-    return field::Date(Value().preRetirementPayBeginn);
-  }
-  void SetPreRetirementPayBeginn(base::VDate const& v) {
-    field::Set(Value().preRetirementPayBeginn, v);
-  }
-  base::VFixed GetPreriterimentperc() const { return field::Fixed(Value().preriterimentperc); }
-  void SetPreriterimentperc(base::VFixed const& v) { field::Set(Value().preriterimentperc, v); }
-  bool GetHalfMonthlySalary() const { return Value().halfMonthlySalary; }
-  void SetHalfMonthlySalary(bool v) { field::Set(Value().halfMonthlySalary, v); }
-  bool GetAlsoCompensation() const { return Value().alsoCompensation; }
-  void SetAlsoCompensation(bool v) { field::Set(Value().alsoCompensation, v); }
-  std::string GetOidemploffice() const { return field::Text(Value().oidemploffice); }
-  void SetOidemploffice(std::string const& v) { field::Set(Value().oidemploffice, v); }
-  bool GetKuendigungAusWichtigemGrd() const { return Value().kuendigungAusWichtigemGrd; }
-  void SetKuendigungAusWichtigemGrd(bool v) { field::Set(Value().kuendigungAusWichtigemGrd, v); }
-  dismissal::GrundUngewissEnum GetGrundUngewiss() const { return Value().grundUngewiss; }
-  void SetGrundUngewiss(dismissal::GrundUngewissEnum v) { field::Set(Value().grundUngewiss, v); }
+  using DismissalStructFields::DismissalStructFields;
 };
 
 // Selection of GetActiveDismissals and GetActiveDismissalsCB. Several

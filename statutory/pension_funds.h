@@ -14,10 +14,12 @@
 #include "personnel_bo.h"
 #include "personnel_error.h"
 #include "sortierung.h"
+#include "vblu_fields.h"
 #include "vblu_kind.h"
 #include "vcallback.h"
 #include "vdate.h"
 #include "vfixed.h"
+#include "zvk_fields.h"
 #include "zvk_kind.h"
 
 namespace ostrel {
@@ -28,74 +30,16 @@ namespace ostrel {
 // enums 0, both numbers of children 0, AdvancementTypeAsCtPays 0 and every
 // text, date and amount empty; it counts as unchanged. Built from a struct,
 // or copied, it takes that identity and keeps the value as its saved value.
-class ZVKTP : public RecordPart<zvk::ZVKStruct> {
+//
+// ZVKTP carries Get/Set of every plain member of ZVKStruct (generated accessors).
+class ZVKTP : public ZVKStructFields<RecordPart<zvk::ZVKStruct>> {
  public:
   ZVKTP();
-  using RecordPart::RecordPart;
-
-  // The period's fields, in wire order.
-  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
-  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
-  base::VDate GetDateOfEntryZVK() const { return field::Date(Value().dateOfEntryZVK); }
-  void SetDateOfEntryZVK(base::VDate const& v) { field::Set(Value().dateOfEntryZVK, v); }
-  base::VDate GetDateOfWithDrawalZVK() const { return field::Date(Value().dateOfWithDrawalZVK); }
-  void SetDateOfWithDrawalZVK(base::VDate const& v) { field::Set(Value().dateOfWithDrawalZVK, v); }
-  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
-  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
-  zvk::ZvkTypeOfCalcAddContEnum GetZvkTypeOfCalcAddCont() const {
-    return Value().zvkTypeOfCalcAddCont;
-  }
-  void SetZvkTypeOfCalcAddCont(zvk::ZvkTypeOfCalcAddContEnum v) {
-    field::Set(Value().zvkTypeOfCalcAddCont, v);
-  }
-  zvk::ZvkTypeOfCalculationEnum GetZvkTypeOfCalculation() const {
-    return Value().zvkTypeOfCalculation;
-  }
-  void SetZvkTypeOfCalculation(zvk::ZvkTypeOfCalculationEnum v) {
-    field::Set(Value().zvkTypeOfCalculation, v);
-  }
-  bool GetToShiftLumpsumITax() const { return Value().toShiftLumpsumITax; }
-  void SetToShiftLumpsumITax(bool v) { field::Set(Value().toShiftLumpsumITax, v); }
-  bool GetToShiftLumpsumSTax() const { return Value().toShiftLumpsumSTax; }
-  void SetToShiftLumpsumSTax(bool v) { field::Set(Value().toShiftLumpsumSTax, v); }
-  bool GetToShiftLumpsumCTax() const { return Value().toShiftLumpsumCTax; }
-  void SetToShiftLumpsumCTax(bool v) { field::Set(Value().toShiftLumpsumCTax, v); }
-  bool GetCutexemptionlimit() const { return Value().cutexemptionlimit; }
-  void SetCutexemptionlimit(bool v) { field::Set(Value().cutexemptionlimit, v); }
-  bool GetCalculateAddAssessment() const { return Value().calculateAddAssessment; }
-  void SetCalculateAddAssessment(bool v) { field::Set(Value().calculateAddAssessment, v); }
-  bool GetAddAmount3No63EStG() const { return Value().addAmount3No63EStG; }
-  void SetAddAmount3No63EStG(bool v) { field::Set(Value().addAmount3No63EStG, v); }
-  zvk::FurtherInsuranceEnum GetFurtherInsurance() const { return Value().furtherInsurance; }
-  void SetFurtherInsurance(zvk::FurtherInsuranceEnum v) { field::Set(Value().furtherInsurance, v); }
-  std::string GetOidZVEReason() const { return field::Text(Value().oidZVEReason); }
-  void SetOidZVEReason(std::string const& v) { field::Set(Value().oidZVEReason, v); }
-  std::string GetOidZVEState() const { return field::Text(Value().oidZVEState); }
-  void SetOidZVEState(std::string const& v) { field::Set(Value().oidZVEState, v); }
+  using ZVKStructFields::ZVKStructFields;
   int GetNumberOfChildren() const { return Value().numberOfChildren; }
   void SetNumberOfChildren(int v) { field::Set(Value().numberOfChildren, v); }
-  base::VDate GetChangeDateChildren() const { return field::Date(Value().changeDateChildren); }
-  void SetChangeDateChildren(base::VDate const& v) { field::Set(Value().changeDateChildren, v); }
   int GetNumberOfChildrenAfter() const { return Value().numberOfChildrenAfter; }
   void SetNumberOfChildrenAfter(int v) { field::Set(Value().numberOfChildrenAfter, v); }
-  bool GetBeginAgePartTimeBefore2003() const { return Value().beginAgePartTimeBefore2003; }
-  void SetBeginAgePartTimeBefore2003(bool v) { field::Set(Value().beginAgePartTimeBefore2003, v); }
-  zvk::CalcOfAddContEnum GetCalculationOfAddCont() const { return Value().calculationOfAddCont; }
-  void SetCalculationOfAddCont(zvk::CalcOfAddContEnum v) {
-    field::Set(Value().calculationOfAddCont, v);
-  }
-  long GetAdvancementTypeAsCtPays() const { return Value().advancementTypeAsCtPays; }
-  void SetAdvancementTypeAsCtPays(long v) { field::Set(Value().advancementTypeAsCtPays, v); }
-  base::VFixed GetMonthCompValueErAddCont() const {
-    return field::Fixed(Value().monthCompValueErAddCont);
-  }
-  void SetMonthCompValueErAddCont(base::VFixed const& v) {
-    field::Set(Value().monthCompValueErAddCont, v);
-  }
-  bool GetPriorInsurance() const { return Value().priorInsurance; }
-  void SetPriorInsurance(bool v) { field::Set(Value().priorInsurance, v); }
 };
 
 // One period of a VBLU membership.
@@ -106,56 +50,14 @@ class ZVKTP : public RecordPart<zvk::ZVKStruct> {
 // empty), the numbers 0 and every other text, date and amount empty; it
 // counts as unchanged. Built from a struct, or copied, it takes that
 // identity and keeps the value as its saved value.
-class VBLUTP : public RecordPart<vblu::VBLUStruct> {
+//
+// VBLUTP carries Get/Set of every plain member of VBLUStruct (generated accessors).
+class VBLUTP : public VBLUStructFields<RecordPart<vblu::VBLUStruct>> {
  public:
   VBLUTP();
-  using RecordPart::RecordPart;
+  using VBLUStructFields::VBLUStructFields;
 
   // The period's fields, in wire order.
-  std::string GetOidEmployee() const { return field::Text(Value().oidEmployee); }
-  void SetOidEmployee(std::string const& v) { field::Set(Value().oidEmployee, v); }
-  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
-  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
-  base::VDate GetDateOfEntryVBLU() const { return field::Date(Value().dateOfEntryVBLU); }
-  void SetDateOfEntryVBLU(base::VDate const& v) { field::Set(Value().dateOfEntryVBLU, v); }
-  base::VDate GetDateOfWithDrawalVBLU() const { return field::Date(Value().dateOfWithDrawalVBLU); }
-  void SetDateOfWithDrawalVBLU(base::VDate const& v) {
-    field::Set(Value().dateOfWithDrawalVBLU, v);
-  }
-  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
-  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
-  vblu::VbluImplementationPathEnum GetVbluImplementationPath() const {
-    return Value().vbluImplementationPath;
-  }
-  void SetVbluImplementationPath(vblu::VbluImplementationPathEnum v) {
-    field::Set(Value().vbluImplementationPath, v);
-  }
-  bool GetToShiftLumpsumITax() const { return Value().toShiftLumpsumITax; }
-  void SetToShiftLumpsumITax(bool v) { field::Set(Value().toShiftLumpsumITax, v); }
-  bool GetToShiftLumpsumSTax() const { return Value().toShiftLumpsumSTax; }
-  void SetToShiftLumpsumSTax(bool v) { field::Set(Value().toShiftLumpsumSTax, v); }
-  bool GetToShiftLumpsumCTax() const { return Value().toShiftLumpsumCTax; }
-  void SetToShiftLumpsumCTax(bool v) { field::Set(Value().toShiftLumpsumCTax, v); }
-  bool GetConsumptionExemtionLimit() const { return Value().consumptionExemtionLimit; }
-  void SetConsumptionExemtionLimit(bool v) { field::Set(Value().consumptionExemtionLimit, v); }
-  bool GetTruncationOfContribution() const { return Value().truncationOfContribution; }
-  void SetTruncationOfContribution(bool v) { field::Set(Value().truncationOfContribution, v); }
-  base::VFixed GetContPercEE() const { return field::Fixed(Value().contPercEE); }
-  void SetContPercEE(base::VFixed const& v) { field::Set(Value().contPercEE, v); }
-  base::VFixed GetContPercER() const { return field::Fixed(Value().contPercER); }
-  void SetContPercER(base::VFixed const& v) { field::Set(Value().contPercER, v); }
-  long GetCarriedForwardYear() const { return Value().carriedForwardYear; }
-  void SetCarriedForwardYear(long v) { field::Set(Value().carriedForwardYear, v); }
-  base::VFixed GetCarriedForward() const { return field::Fixed(Value().carriedForward); }
-  void SetCarriedForward(base::VFixed const& v) { field::Set(Value().carriedForward, v); }
-  long GetAdvancementTypeAsCtPays() const { return Value().advancementTypeAsCtPays; }
-  void SetAdvancementTypeAsCtPays(long v) { field::Set(Value().advancementTypeAsCtPays, v); }
-  base::VFixed GetMonthCompValueErAddCont() const {
-    return field::Fixed(Value().monthCompValueErAddCont);
-  }
-  void SetMonthCompValueErAddCont(base::VFixed const& v) {
-    field::Set(Value().monthCompValueErAddCont, v);
-  }
 };
 
 // Selection of a pension fund's list queries. Several filters in one query

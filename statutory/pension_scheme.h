@@ -14,6 +14,7 @@
 #include "employee_extended_filter.h"
 #include "field.h"
 #include "interval.h"
+#include "pensionscheme_fields.h"
 #include "pensionscheme_kind.h"
 #include "personnel_bo.h"
 #include "postal_address.h"
@@ -35,15 +36,17 @@ using TypeOfBankTransferEnum =
 // A new root holds a default EmployeeShort and implementation way 0. Built
 // from a struct, or copied, it takes that identity and keeps the value as its
 // saved value.
-class EEPensionSchemeRoot : public RecordPart<pensionscheme::PensionSchemeRootStruct> {
+//
+// EEPensionSchemeRoot carries Get/Set of every plain member of PensionSchemeRootStruct (generated
+// accessors).
+class EEPensionSchemeRoot
+    : public PensionSchemeRootStructFields<RecordPart<pensionscheme::PensionSchemeRootStruct>> {
  public:
   EEPensionSchemeRoot();
-  using RecordPart::RecordPart;
+  using PensionSchemeRootStructFields::PensionSchemeRootStructFields;
 
   EmployeeShort GetEe() const { return EmployeeShort(Value().ee); }
   void SetEe(EmployeeShort const& v) { Value().ee = v.ToIdl(); }
-  ImplementationWayEnum GetImplementationWay() const { return Value().implementationWay; }
-  void SetImplementationWay(ImplementationWayEnum v) { field::Set(Value().implementationWay, v); }
 };
 
 // One period of a scheme.
@@ -57,135 +60,37 @@ class EEPensionSchemeRoot : public RecordPart<pensionscheme::PensionSchemeRootSt
 //
 // Nested values (intervals, postal address) are returned as new objects and
 // set as copies of the argument's value.
-class EEPensionSchemeTP : public RecordPart<pensionscheme::PensionSchemeTPStruct> {
+//
+// EEPensionSchemeTP carries Get/Set of every plain member of PensionSchemeTPStruct (generated
+// accessors).
+class EEPensionSchemeTP
+    : public PensionSchemeTPStructFields<RecordPart<pensionscheme::PensionSchemeTPStruct>> {
  public:
   using Interval = personnel::Interval;
   using PostalAddress = personnel::PostalAddress;
 
   EEPensionSchemeTP();
-  using RecordPart::RecordPart;
-
-  bool GetLumpSumTaxacation() const { return Value().lumpSumTaxacation; }
-  void SetLumpSumTaxacation(bool v) { field::Set(Value().lumpSumTaxacation, v); }
-  bool GetGroupInsurance() const { return Value().groupInsurance; }
-  void SetGroupInsurance(bool v) { field::Set(Value().groupInsurance, v); }
-  base::VDate GetDateOfEntry() const { return field::Date(Value().dateOfEntry); }
-  void SetDateOfEntry(base::VDate const& v) { field::Set(Value().dateOfEntry, v); }
-  base::VDate GetDateOfWithDrawal() const { return field::Date(Value().dateOfWithDrawal); }
-  void SetDateOfWithDrawal(base::VDate const& v) { field::Set(Value().dateOfWithDrawal, v); }
-  std::string GetMembershipNumber() const { return field::Text(Value().membershipNumber); }
-  void SetMembershipNumber(std::string const& v) { field::Set(Value().membershipNumber, v); }
+  using PensionSchemeTPStructFields::PensionSchemeTPStructFields;
 
   // Employer, as part of the current pay.
   Interval GetErExpensesPays() const { return Interval(Value().erExpensesPays); }
   void SetErExpensesPays(Interval const& v) { Value().erExpensesPays = v.ToIdl(); }
-  std::string GetOidVtERpaysAsCtPay() const { return field::Text(Value().oidVtERpaysAsCtPay); }
-  void SetOidVtERpaysAsCtPay(std::string const& v) { field::Set(Value().oidVtERpaysAsCtPay, v); }
-  base::VFixed GetDuesERpaysAsCtPay() const { return field::Fixed(Value().duesERpaysAsCtPay); }
-  void SetDuesERpaysAsCtPay(base::VFixed const& v) { field::Set(Value().duesERpaysAsCtPay, v); }
 
   // Employer, as extra payment.
   Interval GetErPaysAsExtra() const { return Interval(Value().erPaysAsExtra); }
   void SetErPaysAsExtra(Interval const& v) { Value().erPaysAsExtra = v.ToIdl(); }
-  std::string GetOidVtERpaysAsExtra() const { return field::Text(Value().oidVtERpaysAsExtra); }
-  void SetOidVtERpaysAsExtra(std::string const& v) { field::Set(Value().oidVtERpaysAsExtra, v); }
-  base::VFixed GetDuesERpaysAsExtra() const { return field::Fixed(Value().duesERpaysAsExtra); }
-  void SetDuesERpaysAsExtra(base::VFixed const& v) { field::Set(Value().duesERpaysAsExtra, v); }
 
   // Employee, as part of the current pay.
   Interval GetEeExpensesPays() const { return Interval(Value().eeExpensesPays); }
   void SetEeExpensesPays(Interval const& v) { Value().eeExpensesPays = v.ToIdl(); }
-  std::string GetOidVtEEpaysAsCtPay() const { return field::Text(Value().oidVtEEpaysAsCtPay); }
-  void SetOidVtEEpaysAsCtPay(std::string const& v) { field::Set(Value().oidVtEEpaysAsCtPay, v); }
-  base::VFixed GetDuesEEpaysAsCtPay() const { return field::Fixed(Value().duesEEpaysAsCtPay); }
-  void SetDuesEEpaysAsCtPay(base::VFixed const& v) { field::Set(Value().duesEEpaysAsCtPay, v); }
-  std::string GetOidVtAssignToCurrentPay() const {
-    return field::Text(Value().oidVtAssignToCurrentPay);
-  }
-  void SetOidVtAssignToCurrentPay(std::string const& v) {
-    field::Set(Value().oidVtAssignToCurrentPay, v);
-  }
 
   // Employee, as extra payment.
   Interval GetEePaysAsExtra() const { return Interval(Value().eePaysAsExtra); }
   void SetEePaysAsExtra(Interval const& v) { Value().eePaysAsExtra = v.ToIdl(); }
-  std::string GetOidVtEEpaysAsExtra() const { return field::Text(Value().oidVtEEpaysAsExtra); }
-  void SetOidVtEEpaysAsExtra(std::string const& v) { field::Set(Value().oidVtEEpaysAsExtra, v); }
-  base::VFixed GetDuesEEpaysAsExtra() const { return field::Fixed(Value().duesEEpaysAsExtra); }
-  void SetDuesEEpaysAsExtra(base::VFixed const& v) { field::Set(Value().duesEEpaysAsExtra, v); }
-  std::string GetOidVtAssignToExtraPay() const {
-    return field::Text(Value().oidVtAssignToExtraPay);
-  }
-  void SetOidVtAssignToExtraPay(std::string const& v) {
-    field::Set(Value().oidVtAssignToExtraPay, v);
-  }
 
   // The recipient and how it is paid.
-  std::string GetOidRecipient() const { return field::Text(Value().oidRecipient); }
-  void SetOidRecipient(std::string const& v) { field::Set(Value().oidRecipient, v); }
-  std::string GetNameOfRecipient() const { return field::Text(Value().nameOfRecipient); }
-  void SetNameOfRecipient(std::string const& v) { field::Set(Value().nameOfRecipient, v); }
   PostalAddress GetPostalAddress() const { return PostalAddress(Value().postalAddress); }
   void SetPostalAddress(PostalAddress const& v) { Value().postalAddress = v.ToIdl(); }
-  ModeOfPaymentEnum GetModeOfPayment() const { return Value().modeOfPayment; }
-  void SetModeOfPayment(ModeOfPaymentEnum v) { field::Set(Value().modeOfPayment, v); }
-  std::string GetReasonForTransfer() const { return field::Text(Value().reasonForTransfer); }
-  void SetReasonForTransfer(std::string const& v) { field::Set(Value().reasonForTransfer, v); }
-  std::string GetOidBank() const { return field::Text(Value().oidBank); }
-  void SetOidBank(std::string const& v) { field::Set(Value().oidBank, v); }
-  std::string GetAccountNumber() const { return field::Text(Value().accountNumber); }
-  void SetAccountNumber(std::string const& v) { field::Set(Value().accountNumber, v); }
-  std::string GetOidCompanyAccount() const { return field::Text(Value().oidCompanyAccount); }
-  void SetOidCompanyAccount(std::string const& v) { field::Set(Value().oidCompanyAccount, v); }
-
-  long GetCarriedForwardYear() const { return field::Long(Value().carriedForwardYear); }
-  void SetCarriedForwardYear(long v) { field::Set(Value().carriedForwardYear, v); }
-  base::VFixed GetCarriedForwardSIPaymentNew() const {
-    return field::Fixed(Value().carriedForwardSIPaymentNew);
-  }
-  void SetCarriedForwardSIPaymentNew(base::VFixed const& v) {
-    field::Set(Value().carriedForwardSIPaymentNew, v);
-  }
-  base::VFixed GetCarriedForwardSIPaymentOld() const {
-    return field::Fixed(Value().carriedForwardSIPaymentOld);
-  }
-  void SetCarriedForwardSIPaymentOld(base::VFixed const& v) {
-    field::Set(Value().carriedForwardSIPaymentOld, v);
-  }
-  ContractTypeEnum GetContractTypeEnum() const { return Value().contractTypeEnum; }
-  void SetContractTypeEnum(ContractTypeEnum v) { field::Set(Value().contractTypeEnum, v); }
-  bool GetRevaluation() const { return Value().revaluation; }
-  void SetRevaluation(bool v) { field::Set(Value().revaluation, v); }
-  std::string GetIban() const { return field::Text(Value().iban); }
-  void SetIban(std::string const& v) { field::Set(Value().iban, v); }
-  TypeOfBankTransferEnum GetTypeOfBankTransferEnum() const {
-    return Value().typeOfBankTransferEnum;
-  }
-  void SetTypeOfBankTransferEnum(TypeOfBankTransferEnum v) {
-    field::Set(Value().typeOfBankTransferEnum, v);
-  }
-  long GetAdvancementTypeAsCtPays() const { return field::Long(Value().advancementTypeAsCtPays); }
-  void SetAdvancementTypeAsCtPays(long v) { field::Set(Value().advancementTypeAsCtPays, v); }
-  base::VFixed GetAdvancementDuesAsCtPays() const {
-    return field::Fixed(Value().advancementDuesAsCtPays);
-  }
-  void SetAdvancementDuesAsCtPays(base::VFixed const& v) {
-    field::Set(Value().advancementDuesAsCtPays, v);
-  }
-  long GetAdvancementTypeAsExtra() const { return field::Long(Value().advancementTypeAsExtra); }
-  void SetAdvancementTypeAsExtra(long v) { field::Set(Value().advancementTypeAsExtra, v); }
-  base::VFixed GetAdvancementDuesAsExtra() const {
-    return field::Fixed(Value().advancementDuesAsExtra);
-  }
-  void SetAdvancementDuesAsExtra(base::VFixed const& v) {
-    field::Set(Value().advancementDuesAsExtra, v);
-  }
-  std::string GetOidForCheckingOfLimit() const {
-    return field::Text(Value().oidForCheckingOfLimit);
-  }
-  void SetOidForCheckingOfLimit(std::string const& v) {
-    field::Set(Value().oidForCheckingOfLimit, v);
-  }
 };
 
 // Selection of GetActiveEEPensionSchemes and GetActiveEEPensionSchemesCB.

@@ -48,7 +48,8 @@ EauEEAbsentTime::EauEEAbsentTime() {
   SetReasonOfInterrupt(0);
   MakeBoCopy();
 }
-EauEEAbsentTime::EauEEAbsentTime(absenttime::EauEEAbsentTimeStruct const& s) : BO(s) {
+EauEEAbsentTime::EauEEAbsentTime(absenttime::EauEEAbsentTimeStruct const& s)
+    : EauEEAbsentTimeStructFields(s) {
   // The reason is not taken over from the struct.
   SetReasonOfInterrupt(0);
   MakeBoCopy();

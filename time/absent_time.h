@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "absenttime_fields.h"
 #include "absenttime_kind.h"
 #include "bo.h"
 #include "employee/employee.h"
@@ -28,18 +29,17 @@ namespace ostrel {
 // A new root holds a default EmployeeShort and is not deleted. Built from a
 // struct or copied, it takes the struct's identity and keeps the value as
 // its saved value.
-class EEAbsentTimeRoot : public RecordPart<absenttime::AbsentTimeRootStruct> {
+//
+// EEAbsentTimeRoot carries Get/Set of every plain member of AbsentTimeRootStruct (generated
+// accessors).
+class EEAbsentTimeRoot
+    : public AbsentTimeRootStructFields<RecordPart<absenttime::AbsentTimeRootStruct>> {
  public:
   EEAbsentTimeRoot();
-  using RecordPart::RecordPart;
+  using AbsentTimeRootStructFields::AbsentTimeRootStructFields;
 
   EmployeeShort GetEmployeeShort() const { return EmployeeShort(Value().employeeShort); }
   void SetEmployeeShort(EmployeeShort const& v) { Value().employeeShort = v.ToIdl(); }
-  // Object id of the absence type.
-  std::string GetOidAbsentTime() const { return field::Text(Value().oidAbsentTime); }
-  void SetOidAbsentTime(std::string const& v) { field::Set(Value().oidAbsentTime, v); }
-  bool GetIsDeleted() const { return Value().isDeleted; }
-  void SetIsDeleted(bool v) { field::Set(Value().isDeleted, v); }
 };
 
 // One period of an absence.
@@ -52,10 +52,12 @@ class EEAbsentTimeRoot : public RecordPart<absenttime::AbsentTimeRootStruct> {
 // NumberOfWorkingHours and ErrorMessage are filled by the server (see
 // EEAbsentTime::CheckPreValues); TypeOfBirth and IndexOfConsequence are the
 // server's codes.
-class EEAbsentTimeTP : public RecordPart<absenttime::AbsentTimeTPStruct> {
+//
+// EEAbsentTimeTP carries Get/Set of every plain member of AbsentTimeTPStruct (generated accessors).
+class EEAbsentTimeTP : public AbsentTimeTPStructFields<RecordPart<absenttime::AbsentTimeTPStruct>> {
  public:
   EEAbsentTimeTP();
-  using RecordPart::RecordPart;
+  using AbsentTimeTPStructFields::AbsentTimeTPStructFields;
 
   base::VDate GetEffectiveFrom() const { return field::Date(Value().timePeriod.effectiveFrom); }
   void SetEffectiveFrom(base::VDate const& v) { field::Set(Value().timePeriod.effectiveFrom, v); }
@@ -69,46 +71,6 @@ class EEAbsentTimeTP : public RecordPart<absenttime::AbsentTimeTPStruct> {
   }
   base::VDate GetValidUntil() const { return field::Date(Value().timePeriod.validUntil); }
   void SetValidUntil(base::VDate const& v) { field::Set(Value().timePeriod.validUntil, v); }
-  std::string GetOidPredecessorEEAbsentTime() const {
-    return field::Text(Value().oidPredecessorEEAbsentTime);
-  }
-  void SetOidPredecessorEEAbsentTime(std::string const& v) {
-    field::Set(Value().oidPredecessorEEAbsentTime, v);
-  }
-  base::VFixed GetNumberOfHours() const { return field::Fixed(Value().numberOfHours); }
-  void SetNumberOfHours(base::VFixed const& v) { field::Set(Value().numberOfHours, v); }
-  std::string GetOidCostUnit() const { return field::Text(Value().oidCostUnit); }
-  void SetOidCostUnit(std::string const& v) { field::Set(Value().oidCostUnit, v); }
-  std::string GetOidCostCenter() const { return field::Text(Value().oidCostCenter); }
-  void SetOidCostCenter(std::string const& v) { field::Set(Value().oidCostCenter, v); }
-  bool GetHalfLeaveDay() const { return Value().halfLeaveDay; }
-  void SetHalfLeaveDay(bool v) { field::Set(Value().halfLeaveDay, v); }
-  base::VFixed GetComparisonNet() const { return field::Fixed(Value().comparisonNet); }
-  void SetComparisonNet(base::VFixed const& v) { field::Set(Value().comparisonNet, v); }
-  base::VFixed GetStickPay() const { return field::Fixed(Value().stickPay); }
-  void SetStickPay(base::VFixed const& v) { field::Set(Value().stickPay, v); }
-  bool GetPrintOnStatementOfEarnings() const { return Value().printOnStatementOfEarnings; }
-  void SetPrintOnStatementOfEarnings(bool v) { field::Set(Value().printOnStatementOfEarnings, v); }
-  long GetIndexOfConsequence() const { return field::Long(Value().indexOfConsequence); }
-  void SetIndexOfConsequence(long v) { field::Set(Value().indexOfConsequence, v); }
-  base::VDate GetDueDate() const { return field::Date(Value().dueDate); }
-  void SetDueDate(base::VDate const& v) { field::Set(Value().dueDate, v); }
-  long GetTypeOfBirth() const { return field::Long(Value().typeOfBirth); }
-  void SetTypeOfBirth(long v) { field::Set(Value().typeOfBirth, v); }
-  std::string GetAdditionalInfo() const { return field::Text(Value().additionalInfo); }
-  void SetAdditionalInfo(std::string const& v) { field::Set(Value().additionalInfo, v); }
-  base::VFixed GetNumberOfWorkingHours() const {
-    return field::Fixed(Value().numberOfWorkingHours);
-  }
-  void SetNumberOfWorkingHours(base::VFixed const& v) {
-    field::Set(Value().numberOfWorkingHours, v);
-  }
-  std::string GetErrorMessage() const { return field::Text(Value().errorMessage); }
-  void SetErrorMessage(std::string const& v) { field::Set(Value().errorMessage, v); }
-  bool GetWaitingDay() const { return Value().waitingDay; }
-  void SetWaitingDay(bool v) { field::Set(Value().waitingDay, v); }
-  std::string GetAbandonment() const { return field::Text(Value().abandonment); }
-  void SetAbandonment(std::string const& v) { field::Set(Value().abandonment, v); }
 };
 
 // Selection of GetActiveEEAbsentTimes and GetActiveEEAbsentTimeCB.
@@ -154,13 +116,15 @@ class EEAbsentTimeFilter {
 //
 // A new entry names no period and has reason 0. Built from a struct it
 // keeps the period but not the reason, which is 0 again.
-class EauEEAbsentTime : public base::BO<absenttime::EauEEAbsentTimeStruct> {
+//
+// EauEEAbsentTime carries Get/Set of every plain member of EauEEAbsentTimeStruct (generated
+// accessors).
+class EauEEAbsentTime
+    : public EauEEAbsentTimeStructFields<base::BO<absenttime::EauEEAbsentTimeStruct>> {
  public:
   EauEEAbsentTime();
   explicit EauEEAbsentTime(absenttime::EauEEAbsentTimeStruct const& s);
 
-  std::string GetOidEEAbsentTimeTP() const { return field::Text(Value().oidEEAbsentTimeTP); }
-  void SetOidEEAbsentTimeTP(std::string const& v) { field::Set(Value().oidEEAbsentTimeTP, v); }
   int GetReasonOfInterrupt() const { return Value().reasonOfInterrupt; }
   void SetReasonOfInterrupt(int v) { field::Set(Value().reasonOfInterrupt, v); }
 };
