@@ -18,7 +18,9 @@ namespace ostrel {
 //     identity;
 //   - the four period dates are the record's time period.
 //
-// Constructors as every record object's: from a server struct the identity
+// A new object's valid-from date is the undefined date VDate(-1, -1, -1),
+// not the base's default date. Other constructors as every record object's:
+// from a server struct the identity
 // and the valid-from date (its internal valid-from date) are taken from it;
 // a copy takes its valid-from date anew from the stored internal valid-from
 // date, with remove-new true; assignment copies both.
@@ -32,7 +34,7 @@ class PyBO : public PersonnelBO<Struct, Layout> {
   using Base = PersonnelBO<Struct, Layout>;
 
  public:
-  PyBO() = default;
+  PyBO() { this->SetValidFrom(base::VDate(-1, -1, -1)); }
   explicit PyBO(Struct const& s) : Base(s) {
     this->SetObjectStruct(Layout::RootIdentity(this->Value()));
     this->SetValidFrom(this->GetInternalValidFrom());

@@ -6,11 +6,13 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "call_log.h"
 #include "core.h"
 #include "faults.h"
+#include "idl_model.h"
 #include "record_layout.h"
 #include "serverbase.hh"
 #include "text.h"
@@ -38,6 +40,40 @@ std::wstring CountArg(const Seq& seq) {
   return L"[" + std::to_wstring(seq.length()) + L"]";
 }
 
+// An argument as the call log shows it, chosen by its C++ type: texts and
+// numbers as they are, a sort order by its keys, a sequence as its length, a
+// struct by its identity (objectStruct) where it has one.
+namespace log_detail {
+template <class T, class = void>
+struct HasLength : std::false_type {};
+template <class T>
+struct HasLength<T, std::void_t<decltype(std::declval<const T&>().length())>> : std::true_type {};
+template <class T, class = void>
+struct HasIdentity : std::false_type {};
+template <class T>
+struct HasIdentity<T, std::void_t<decltype(std::declval<const T&>().objectStruct)>>
+    : std::true_type {};
+}  // namespace log_detail
+
+template <class T>
+std::optional<std::wstring> LogArg(const T& v) {
+  if constexpr (std::is_same_v<T, const char*> || std::is_same_v<T, char*> ||
+                std::is_same_v<T, const CORBA::WChar*> || std::is_same_v<T, bool> ||
+                std::is_same_v<T, CORBA::Long>) {
+    return Arg(v);
+  } else if constexpr (std::is_enum_v<T>) {
+    return Arg(static_cast<CORBA::Long>(v));
+  } else if constexpr (std::is_same_v<T, com::ostrel::serverbase::query::SortierungStruct>) {
+    return Arg(v);
+  } else if constexpr (log_detail::HasLength<T>::value) {
+    return CountArg(v);
+  } else if constexpr (log_detail::HasIdentity<T>::value) {
+    return IdArg(v.objectStruct);
+  } else {
+    return std::nullopt;  // object references (callbacks) are not logged
+  }
+}
+
 class RecordServant {
  public:
   explicit RecordServant(Core& core) : core_(core) {}
@@ -57,6 +93,19 @@ class RecordServant {
     return user;
   }
 
+  // The same, driven by the operation's generated descriptor
+  // (ops::<Interface>::<operation>, see idl_model.h): `args` are the
+  // operation's arguments after the token, in declaration order. Each is
+  // logged by LogArg; each text the IDL declares DateText, FixedText or
+  // StampText is checked by its kind under its parameter name, each struct
+  // and sequence by its wire texts.
+  template <class Op, class... Args>
+  std::wstring Enter(AccessToken_ptr token, Op, const Args&... args) {
+    std::wstring user = Enter(token, Op::kName, LogArgs(args...));
+    Check<Op>(std::index_sequence_for<Args...>{}, args...);
+    return user;
+  }
+
   // The same for a streamed operation; keeps the stream fault for Stream().
   struct StreamCall {
     std::wstring user;
@@ -72,6 +121,13 @@ class RecordServant {
     return call;
   }
 
+  template <class Op, class... Args>
+  StreamCall EnterStream(AccessToken_ptr token, Op, const Args&... args) {
+    StreamCall call = EnterStream(token, Op::kName, LogArgs(args...));
+    Check<Op>(std::index_sequence_for<Args...>{}, args...);
+    return call;
+  }
+
   // Hands the result to a streaming thread; returns at once.
   template <class Callback, class Seq>
   void Stream(typename Callback::_ptr_type callback, Seq data, const StreamCall& call) {
@@ -81,6 +137,38 @@ class RecordServant {
   Core& core_;
 
  private:
+  template <class... Args>
+  static CallArgs LogArgs(const Args&... args) {
+    CallArgs out;
+    auto add = [&out](std::optional<std::wstring> a) {
+      if (a) out.push_back(std::move(*a));
+    };
+    (add(LogArg(args)), ...);
+    return out;
+  }
+  template <class Op, std::size_t... I, class... Args>
+  static void Check(std::index_sequence<I...>, const Args&... args) {
+    static_assert(Op::kParamCount == sizeof...(Args) + 1 &&
+                      Op::kParams[0].kind == ::ostrel::idl::Kind::kObject,
+                  "an operation's arguments after its access token");
+    (CheckParam<Op::kParams[I + 1].kind>(Op::kName, Op::kParams[I + 1].name, args), ...);
+  }
+  template <::ostrel::idl::Kind K, class T>
+  static void CheckParam(const char* operation, const char* name, const T& arg) {
+    using ::ostrel::idl::Kind;
+    if constexpr (K == Kind::kDate || K == Kind::kFixed || K == Kind::kStamp) {
+      static_assert(std::is_convertible_v<T, const char*>, "a text parameter");
+      const TextKind kind = K == Kind::kDate    ? TextKind::kDate
+                            : K == Kind::kFixed ? TextKind::kFixed
+                                                : TextKind::kTimestamp;
+      CheckText(operation, name, kind, arg);
+    } else if constexpr (K == Kind::kStruct || K == Kind::kSequence || K == Kind::kUnion) {
+      CheckReceived(operation, arg);
+    } else {
+      (void)operation, (void)name, (void)arg;
+    }
+  }
+
   std::optional<Fault> Admit(AccessToken_ptr token, const char* operation, CallArgs args,
                              bool streamed, std::wstring& user);
 };

@@ -11,35 +11,7 @@ using Stub = Remote_::Stub;
 // --- the period -------------------------------------------------------------
 
 DismissalTP::DismissalTP() {
-  Value() = dismissal::DismissalStruct();
-  SetLimitedWorkPermit(dismissal::WORK_PERMIT_UNLIMITED);
-  SetWrittenContract(false);
-  SetLimitedTwoMonth(false);
-  SetExemption(false);
-  SetTypeOfDismissal(dismissal::DISMISSAL_END_OF_CONTRACT);
-  SetWrittenDismissal(false);
-  SetDismissalForOperationalReasons(false);
-  SetActionAgainstUnlawfulDismissal(dismissal::ACTION_UNKNOWN);
-  SetTypeOfDelivery(dismissal::DELIVERY_UNKNOWN);
-  SetBecauseContraryToContractBehavior(false);
-  SetAlreadyDissuasion(false);
-  SetAgreementOfDismissal(false);
-  SetSocialSelection(dismissal::SOCIAL_SELECTION_NOT_MADE);
-  SetValueForTimeUnit(0);
-  SetTimeUnit(dismissal::TERM_UNIT_NONE);
-  SetTiming(dismissal::TERM_TIMING_NONE);
-  SetTerminationByER(false);
-  SetTerminationUnlimeited(false);
-  SetOnlyByCompensation(false);
-  SetAlsoDismissal(false);
-  SetPaymentOfBenefits(dismissal::BENEFITS_NOT_PAID);
-  SetAlongPayment(dismissal::ALONG_PAYMENT_NO);
-  SetCompensationForHolidays(dismissal::HOLIDAY_NOT_COMPENSATED);
-  SetPreRetirementPay(dismissal::PRE_RETIREMENT_PAY_NO);
-  SetHalfMonthlySalary(false);
-  SetAlsoCompensation(false);
-  SetKuendigungAusWichtigemGrd(false);
-  SetGrundUngewiss(dismissal::REASON_CERTAIN);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "dismissal_fields.h"
 #include "dismissal_kind.h"
 #include "employee/employee.h"
@@ -22,19 +23,28 @@ namespace ostrel {
 
 // The dismissal data of one validity period.
 //
-// A new period has limited work permit WORK_PERMIT_UNLIMITED (1), type of
-// dismissal DISMISSAL_END_OF_CONTRACT (6), action against unlawful dismissal
-// ACTION_UNKNOWN (2), type of delivery DELIVERY_UNKNOWN (2), social
-// selection SOCIAL_SELECTION_NOT_MADE (1), time unit TERM_UNIT_NONE (4),
-// timing TERM_TIMING_NONE (5), payment of benefits, along payment,
-// compensation for holidays and pre-retirement pay 1 (no), GrundUngewiss 0,
-// every flag false, ValueForTimeUnit 0 and every date, text and amount
-// empty; it counts as unchanged. Built from a struct, or copied, it takes
-// that identity and keeps the value as its saved value.
+// A new period has the defaults of kDefaults and zero, false or empty in
+// every other member; it counts as unchanged. Built from a struct, or
+// copied, it takes that identity and keeps the value as its saved value.
 //
 // DismissalTP carries Get/Set of every plain member of DismissalStruct (generated accessors).
 class DismissalTP : public DismissalStructFields<RecordPart<dismissal::DismissalStruct>> {
+  using S = dismissal::DismissalStruct;
+
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&S::limitedWorkPermit>(dismissal::WORK_PERMIT_UNLIMITED),
+                      DefaultOf<&S::typeOfDismissal>(dismissal::DISMISSAL_END_OF_CONTRACT),
+                      DefaultOf<&S::actionAgainstUnlawfulDismissal>(dismissal::ACTION_UNKNOWN),
+                      DefaultOf<&S::typeOfDelivery>(dismissal::DELIVERY_UNKNOWN),
+                      DefaultOf<&S::socialSelection>(dismissal::SOCIAL_SELECTION_NOT_MADE),
+                      DefaultOf<&S::timeUnit>(dismissal::TERM_UNIT_NONE),
+                      DefaultOf<&S::timing>(dismissal::TERM_TIMING_NONE),
+                      DefaultOf<&S::paymentOfBenefits>(dismissal::BENEFITS_NOT_PAID),
+                      DefaultOf<&S::alongPayment>(dismissal::ALONG_PAYMENT_NO),
+                      DefaultOf<&S::compensationForHolidays>(dismissal::HOLIDAY_NOT_COMPENSATED),
+                      DefaultOf<&S::preRetirementPay>(dismissal::PRE_RETIREMENT_PAY_NO));
+
   DismissalTP();
   using DismissalStructFields::DismissalStructFields;
 };

@@ -72,6 +72,7 @@ template <class S, class T, T S::*M, Kind K, int kEnumeratorCount, Kind Element>
 struct Field<M, K, kEnumeratorCount, Element> {
   using Struct = S;
   using Type = T;
+  static constexpr auto kMember = M;
   static constexpr Kind kKind = K;
   static constexpr Kind kElement = Element;
   static constexpr int kEnumerators = kEnumeratorCount;

@@ -20,6 +20,7 @@
 namespace {
 
 namespace ds = ostrel::dismissal;
+using Op = ostrel::ops::DismissalServant;
 using com::ostrel::serverbase::access::AccessToken_ptr;
 
 struct DismissalTable {
@@ -45,41 +46,43 @@ class DismissalServantImpl
   using PerEmployeeServant::PerEmployeeServant;
 
   void deleteDismissal(AccessToken_ptr token, const char* oidEmployee) override {
-    const std::wstring user = Enter(token, "deleteDismissal", {ostrel::server::Arg(oidEmployee)});
+    const std::wstring user = Enter(token, Op::deleteDismissal{}, oidEmployee);
     ostrel::server::KnownEmployee(core_, oidEmployee);
     if (records().store().Has(oidEmployee)) records().store().Delete(user, oidEmployee, 0, nullptr);
   }
 
   ds::EEDismissalStruct* createDismissal(AccessToken_ptr t, const ds::DismissalStruct& d) override {
-    return CreatePeriod(t, "createDismissal", d);
+    return CreatePeriod(t, Op::createDismissal::kName, d);
   }
   ds::EEDismissalStruct* addDismissal(AccessToken_ptr t, const ds::DismissalStruct& d,
                                       CORBA::Boolean rn) override {
-    return AddPeriod(t, "addDismissal", d, rn);
+    return AddPeriod(t, Op::addDismissal::kName, d, rn);
   }
   ds::EEDismissalStruct* setDismissal(AccessToken_ptr t, const ds::DismissalStruct& d,
                                       CORBA::Boolean rn) override {
-    return SetPeriod(t, "setDismissal", d, rn);
+    return SetPeriod(t, Op::setDismissal::kName, d, rn);
   }
   ds::EEDismissalSeq* getActiveDismissal(AccessToken_ptr t, const ds::EEDismissalFilterSeq& f,
                                          const SortierungStruct& o) override {
-    return Active(t, "getActiveDismissal", f, o);
+    return Active(t, Op::getActiveDismissal::kName, f, o);
   }
   void getActiveDismissalCB(AccessToken_ptr t, const ds::EEDismissalFilterSeq& f,
                             const SortierungStruct& o,
                             ds::EEDismissalStructCallback_ptr cb) override {
-    ActiveCB(t, "getActiveDismissalCB", f, o, cb);
+    ActiveCB(t, Op::getActiveDismissalCB::kName, f, o, cb);
   }
   ds::EEDismissalSeq* getActiveEffectiveDismissalHistory(AccessToken_ptr t,
                                                          const char* e) override {
-    return ActiveHistory(t, "getActiveEffectiveDismissalHistory", e);
+    return ActiveHistory(t, Op::getActiveEffectiveDismissalHistory::kName, e);
   }
   ds::EEDismissalSeq* getAllDismissalHistory(AccessToken_ptr t, const char* e) override {
-    return AllHistory(t, "getAllDismissalHistory", e);
+    return AllHistory(t, Op::getAllDismissalHistory::kName, e);
   }
   ds::EEDismissalSeq* getEffectiveDismissalHistory(AccessToken_ptr t, const char* e,
                                                    const char* at) override {
-    return EffectiveHistory(t, "getEffectiveDismissalHistory", e, at);
+    // The date is checked under the name the IDL gives it.
+    Enter(t, Op::getEffectiveDismissalHistory{}, e, at);
+    return records().template NewSeq<ds::EEDismissalSeq>(records().store().EffectiveHistory(e, at));
   }
 };
 

@@ -91,12 +91,22 @@ TEST_F(EmployeeWireTexts, Employment) {
                    employment::EEEmploymentSeq_var r = servant->getActiveEmployment(
                        RawToken(), One<employment::EEEmploymentFilterSeq>(f), sort_);
                  });
-  // The Dbt attributes travel in a union.
-  ProbeWireTexts("setEmployment", employment::DbtStruct{}, [&](employment::DbtStruct const& d) {
-    Record s{};
-    s.employment.dbt.dbt(d);
+  // The Dbt attributes travel in a union: the walk enters the selected case,
+  // and the refusal names the text's whole path.
+  Record s{};
+  employment::DbtStruct d{};
+  d.dateOfApplication = "2026-02-30";
+  s.employment.dbt.dbt(d);
+  try {
     employment::EEEmploymentStruct_var r = servant->setEmployment(RawToken(), s, 0, true);
-  });
+    ADD_FAILURE() << "accepted";
+  } catch (ax::DomainException const& e) {
+    std::string const message =
+        base::StringConverter::Convert(base::StringConverter::JoinSurrogates(e.message.in()));
+    EXPECT_NE(message.find("setEmployment: employment.dbt.dbt.dateOfApplication '2026-02-30'"),
+              std::string::npos)
+        << message;
+  }
 }
 
 TEST_F(EmployeeWireTexts, EntryAndEntryReasons) {

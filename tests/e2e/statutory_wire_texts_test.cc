@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <string>
 
 #include "dismissal_kind.h"
 #include "insurance_kind.h"
@@ -167,6 +168,27 @@ TEST_F(StatutoryWireTexts, DateArguments) {
   expect_refused("check box", [&] {
     ins->getCheckBoxNIChildEducationActive(RawToken(), "EMP-1", "01.02.2026");
   });
+}
+
+// A servant entered through an operation's generated descriptor checks a
+// date argument by its IDL type and names it as the IDL does.
+TEST_F(StatutoryWireTexts, DateArgumentCheckedByItsDeclaredType) {
+  using Op = ops::DismissalServant::getEffectiveDismissalHistory;
+  static_assert(Op::kParams[2].kind == idl::Kind::kDate);
+  auto s = Remote<DismissalService>::Access();
+  try {
+    dismissal::EEDismissalSeq_var r =
+        s->getEffectiveDismissalHistory(RawToken(), "EMP-1", "31.12.2099");
+    ADD_FAILURE() << "accepted";
+  } catch (com::ostrel::serverbase::applicationexception::DomainException const& e) {
+    std::string const message =
+        base::StringConverter::Convert(base::StringConverter::JoinSurrogates(e.message.in()));
+    EXPECT_NE(message.find(std::string(Op::kName) + ": " + Op::kParams[2].name + " '31.12.2099'"),
+              std::string::npos)
+        << message;
+  }
+  dismissal::EEDismissalSeq_var accepted =
+      s->getEffectiveDismissalHistory(RawToken(), "EMP-1", "2099-12-31");
 }
 
 }  // namespace

@@ -38,6 +38,13 @@ TEST(AccidentInsuranceFundObjects, NewRecordHasZeroPercentagesAndNothingElse) {
   r.Delete();
 }
 
+// The base's default date would make a new record valid from whatever day
+// it was built on.
+TEST(AccidentInsuranceFundObjects, NewRecordIsValidFromTheUndefinedDate) {
+  EXPECT_EQ(EEAccidentInsuranceFund().GetValidFrom(), VDate(-1, -1, -1));
+  EXPECT_NE(EEAccidentInsuranceFund().GetValidFrom(), VDate());
+}
+
 TEST(AccidentInsuranceFundObjects, CopyTakesTheStoredValidFromAssignmentTheChangedOne) {
   accidentinsurancefund::EEAccidentInsuranceFundStruct s{};
   s.root.objectStruct.objectid = "EMP-4";
