@@ -16,7 +16,7 @@
 #include "ostrel.h"
 #include "ownership.h"
 #include "reference_server.h"
-#include "time/absent_time.h"
+#include "time/absenttime.h"
 
 namespace ostrel {
 namespace {

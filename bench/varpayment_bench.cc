@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ostrel.h"
-#include "pay/var_payment.h"
+#include "pay/varpayment.h"
 #include "reference_server.h"
 
 namespace ostrel {

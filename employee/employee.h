@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bo.h"
-#include "calculation/value_position.h"
+#include "calculation/valueposition.h"
 #include "employee.hh"
 #include "employee_extended_filter.h"
 #include "employee_fields.h"

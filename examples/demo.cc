@@ -18,13 +18,13 @@
 #include "employee/master.h"
 #include "ostrel.h"
 #include "ownership.h"
-#include "pay/bank_details.h"
-#include "pay/fixed_payment.h"
-#include "pay/var_payment.h"
+#include "pay/bankdetails.h"
+#include "pay/fixedpayment.h"
+#include "pay/varpayment.h"
 #include "statutory/disability.h"
-#include "statutory/pension_scheme.h"
+#include "statutory/pensionscheme.h"
 #include "string_converter.h"
-#include "time/absent_time.h"
+#include "time/absenttime.h"
 
 namespace {
 

@@ -19,8 +19,8 @@ case "$mode" in
   tsan) flags=(-DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=thread -DOSTREL_BUILD_BENCH=OFF
                -DOSTREL_BUILD_EXAMPLES=OFF); build=build-tsan
         streamed=(vcallback_test callback_stream_test load_test runtime_test tls_test
-                  callback_endpoint_test pension_scheme_test deuv_dskk_test
-                  accident_insurance_fund_test)
+                  callback_endpoint_test pensionscheme_test deuvdskk_test
+                  accidentinsurancefund_test)
         targets=(--target reference_server_test "${streamed[@]}")
         filter=(-R "^VCallback\\.|^($(IFS='|'; echo "${streamed[*]}"))\$")
         export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" ;;

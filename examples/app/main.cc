@@ -15,7 +15,7 @@
 #include "ostrel.h"
 #include "ownership.h"
 #include "string_converter.h"
-#include "time/absent_time.h"
+#include "time/absenttime.h"
 
 namespace {
 

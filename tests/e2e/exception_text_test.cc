@@ -8,7 +8,7 @@
 #include "ostrel.h"
 #include "reference_server.h"
 #include "string_converter.h"
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "ownership.h"
 #include "reference_server.h"
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {

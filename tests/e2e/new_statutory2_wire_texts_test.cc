@@ -5,7 +5,7 @@
 
 #include "reference_server.h"
 #include "remote.h"
-#include "statutory/accident_insurance_fund.h"
+#include "statutory/accidentinsurancefund.h"
 #include "statutory/disability.h"
 #include "wire_text_probe.h"
 

@@ -7,8 +7,8 @@
 
 #include "reference_server.h"
 #include "remote.h"
-#include "statutory/deuv_dskk.h"
-#include "statutory/pension_scheme.h"
+#include "statutory/deuvdskk.h"
+#include "statutory/pensionscheme.h"
 #include "wire_text_probe.h"
 
 namespace ostrel {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "pay/bank_details.h"
-#include "pay/fixed_payment.h"
-#include "pay/scale_payment.h"
-#include "pay/var_payment.h"
+#include "pay/bankdetails.h"
+#include "pay/fixedpayment.h"
+#include "pay/scalepayment.h"
+#include "pay/varpayment.h"
 #include "reference_server.h"
 #include "round_trip.h"
 

@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
-#include "pay/bank_details.h"
-#include "pay/fixed_payment.h"
-#include "pay/scale_payment.h"
-#include "pay/var_payment.h"
+#include "pay/bankdetails.h"
+#include "pay/fixedpayment.h"
+#include "pay/scalepayment.h"
+#include "pay/varpayment.h"
 #include "record_suite.h"
 #include "reference_server.h"
 #include "string_converter.h"

@@ -9,7 +9,7 @@
 
 #include "record_suite.h"
 #include "reference_server.h"
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "reference_server.h"
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {

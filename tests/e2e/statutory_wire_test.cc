@@ -12,7 +12,7 @@
 #include "round_trip.h"
 #include "statutory/dismissal.h"
 #include "statutory/insurance.h"
-#include "statutory/pension_funds.h"
+#include "statutory/pensionfunds.h"
 #include "statutory/tax.h"
 
 namespace ostrel {

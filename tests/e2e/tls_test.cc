@@ -14,7 +14,7 @@
 #include "ostrel.h"
 #include "reference_server.h"
 #include "relay.h"
-#include "test_record.h"
+#include "testrecord.h"
 #include "tls_support.h"
 
 namespace ostrel {

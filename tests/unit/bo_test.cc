@@ -2,7 +2,7 @@
 // templates, on the test record kind (no server involved).
 #include <gtest/gtest.h>
 
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "calculation/value_position.h"
+#include "calculation/valueposition.h"
 #include "employee/employee.h"
 #include "vstring.h"
 

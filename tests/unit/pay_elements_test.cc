@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "nested.h"
-#include "pay/bank_details.h"
-#include "pay/fixed_payment.h"
-#include "pay/scale_payment.h"
-#include "pay/var_payment.h"
+#include "pay/bankdetails.h"
+#include "pay/fixedpayment.h"
+#include "pay/scalepayment.h"
+#include "pay/varpayment.h"
 
 namespace ostrel {
 namespace {

@@ -10,7 +10,7 @@
 #include "ownership.h"
 #include "statutory/dismissal.h"
 #include "statutory/insurance.h"
-#include "statutory/pension_funds.h"
+#include "statutory/pensionfunds.h"
 #include "statutory/tax.h"
 
 namespace ostrel {

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "test_record.h"
+#include "testrecord.h"
 
 namespace ostrel {
 namespace {
