@@ -13,19 +13,15 @@ using Remote_ = Remote<EmployeeService>;
 // --- EmployeeShort ----------------------------------------------------------
 
 EmployeeShort::EmployeeShort() {
-  Value() = employee::EmployeeShortStruct{};
-  SetSexEnum(static_cast<SexEnum>(1));
-  SetPersonnelNumber(0);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 
 // --- Employee ---------------------------------------------------------------
 
 Employee::Employee() {
-  Value() = employee::EmployeeStruct{};
+  ApplyDefaults(Value(), kDefaults);
   SetEeShort(EmployeeShort());
-  SetInValuation(false);
-  SetStateOfValuation(true);
   MakeBoCopy();
 }
 

@@ -14,6 +14,7 @@
 
 #include "bo.h"
 #include "calculation/valueposition.h"
+#include "defaults.h"
 #include "employee.hh"
 #include "employee_extended_filter.h"
 #include "employee_fields.h"
@@ -44,6 +45,10 @@ using ListDisplayOfEmployeeEnum =
 // EmployeeShort carries Get/Set of every plain member of EmployeeShortStruct (generated accessors).
 class EmployeeShort : public EmployeeShortStructFields<RecordPart<employee::EmployeeShortStruct>> {
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&employee::EmployeeShortStruct::sexEnum>(
+          ::com::ostrel::personnel::domain::employee::SEX_MALE));
+
   EmployeeShort();
   using EmployeeShortStructFields::EmployeeShortStructFields;
 
@@ -107,6 +112,9 @@ class EmployeeFilter;
 // Employee carries Get/Set of every plain member of EmployeeStruct (generated accessors).
 class Employee : public EmployeeStructFields<base::BO<employee::EmployeeStruct>> {
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&employee::EmployeeStruct::stateOfValuation>(true));
+
   // Receives the lines of a report run (journalizing, check-up).
   using ReportCallback =
       base::VCallback<base::VString,

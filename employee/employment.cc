@@ -12,19 +12,8 @@ using Stub = Remote_::Stub;
 // --- period part --------------------------------------------------------
 
 Employment::Employment() {
-  Value() = StructType();  // every number, flag and enum starts at 0, no Dbt
-  SetTypeOfEmployment(static_cast<employment::TypeOfEmploymentEnum>(1));
-  SetTypeOfEarnedIncom(static_cast<employment::TypeOfEarnedIncomEnum>(1));
-  SetTypeOfTimeOff(static_cast<employment::TypeOfTimeOffEnum>(0));
-  SetInsolvencyEntryReason(static_cast<employment::InsolvencyEntryReasonEnum>(0));
-  SetInsolvencyDsmRgnReason(static_cast<employment::InsolvencyDsmRgnReasonEnum>(0));
-  SetEarnedIncomeRelevantForCalculation(false);
-  SetAssignment(false);
+  ApplyDefaults(Value(), kDefaults);
   ClearIsDBT();
-  SetNoExportAsciiInfo(false);
-  SetWithDrawalDeath(false);
-  SetAuCertificateFrom(0);
-  SetLimitedByPurpose(false);
   MakeBoCopy();
 }
 Dbt Employment::GetDbt() {

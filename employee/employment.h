@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employment.hh"
 #include "employment_fields.h"
@@ -96,6 +97,12 @@ class PartEmployeeGroup
 // Employment carries Get/Set of every plain member of EmploymentStruct (generated accessors).
 class Employment : public EmploymentStructFields<base::BO<employment::EmploymentStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&employment::EmploymentStruct::typeOfEmployment>(
+          ::com::ostrel::personnel::domain::employee::employment::TYPE_OF_EMPLOYMENT_FULL_TIME),
+      DefaultOf<&employment::EmploymentStruct::typeOfEarnedIncom>(
+          ::com::ostrel::personnel::domain::employee::employment::TYPE_OF_EARNED_INCOME_MONTHLY));
+
   Employment();
   explicit Employment(employment::EmploymentStruct const& s) : EmploymentStructFields(s) {}
   Employment(Employment const& o) : EmploymentStructFields(o) { MakeBoCopy(); }

@@ -12,12 +12,7 @@ using ReasonStub = Remote<EntryReasonService>::Stub;
 // --- entry --------------------------------------------------------------
 
 Entry::Entry() {
-  Value() = StructType();  // every number, flag and enum starts at 0
-  SetSex(static_cast<SexEnum>(1));
-  SetPersonnelNumber(0);
-  SetLimitedByPurpose(false);
-  SetCivilStatus(static_cast<master::CivilStatusEnum>(0));
-  SetInsolvencyEntryReason(static_cast<employment::InsolvencyEntryReasonEnum>(0));
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee/employment.h"
 #include "employee/master.h"
@@ -59,6 +60,9 @@ class MigrationEmployee
 // Entry carries Get/Set of every plain member of EntryStruct (generated accessors).
 class Entry : public EntryStructFields<base::BO<entry::EntryStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&entry::EntryStruct::sex>(::com::ostrel::personnel::domain::employee::SEX_MALE));
+
   Entry();
   explicit Entry(entry::EntryStruct const& s) : EntryStructFields(s) {
     SetObjectStruct(s.objectStruct);

@@ -30,14 +30,7 @@ EmployeeNote::EmployeeNote() {
 // --- period part --------------------------------------------------------
 
 Master::Master() {
-  Value() = StructType();  // every number, flag and enum starts at 0
-  SetSexEnum(static_cast<SexEnum>(1));
-  SetCivilStatus(static_cast<master::CivilStatusEnum>(0));
-  SetSpecialAccess(false);
-  SetSOEperEMail(false);
-  SetSpecialAccessLevel(0);
-  SetServiceBan(false);
-  SetNoUseMfaForService(false);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

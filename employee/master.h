@@ -12,6 +12,7 @@
 #include "communication.h"
 #include "contact.h"
 #include "contacts_fields.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "master.hh"
@@ -77,6 +78,9 @@ class EmployeeNote : public EmployeeNoteStructFields<RecordPart<notes::EmployeeN
 // Master carries Get/Set of every plain member of MasterStruct (generated accessors).
 class Master : public MasterStructFields<base::BO<master::MasterStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(DefaultOf<&master::MasterStruct::sexEnum>(
+      ::com::ostrel::personnel::domain::employee::SEX_MALE));
+
   Master();
   explicit Master(master::MasterStruct const& s) : MasterStructFields(s) {}
   Master(Master const& o) : MasterStructFields(o) { MakeBoCopy(); }

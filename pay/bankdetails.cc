@@ -13,18 +13,7 @@ BankDetailsRoot::BankDetailsRoot() {
 }
 
 BankDetailsTP::BankDetailsTP() {
-  SetModeOfPayment(static_cast<ModeOfPaymentEnum>(0));
-  SetRankingNumber(99);
-  SetTruncation(static_cast<TruncationEnum>(0));
-  SetTruncationScale(static_cast<TruncationScaleEnum>(7));
-  SetTypeOfBankTransferEnum(static_cast<TypeOfBankTransferEnum>(1));
-  SetIncludedRetroactiveCalculation(true);
-  SetDeductionFromNetIncome(true);
-  SetForSalary(true);
-  SetForAnticipationAndAdvancePayment(false);
-  // Not a default of its own; set so that no flag of a new period is
-  // indeterminate on the wire.
-  SetRepetitionOfName(false);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

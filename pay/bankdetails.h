@@ -12,6 +12,7 @@
 #include "bankdetails_fields.h"
 #include "bankdetails_kind.h"
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "field.h"
 #include "nested.h"
@@ -36,6 +37,8 @@ namespace ostrel {
 class BankDetailsRoot
     : public BankDetailsRootStructFields<base::BO<bankdetails::BankDetailsRootStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   BankDetailsRoot();
   explicit BankDetailsRoot(bankdetails::BankDetailsRootStruct const& s)
       : BankDetailsRootStructFields(s) {}
@@ -62,6 +65,16 @@ class BankDetailsRoot
 // BankDetailsTP carries Get/Set of every plain member of BankDetailsTPStruct (generated accessors).
 class BankDetailsTP : public BankDetailsTPStructFields<base::BO<bankdetails::BankDetailsTPStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&bankdetails::BankDetailsTPStruct::rankingNumber>(99),
+      DefaultOf<&bankdetails::BankDetailsTPStruct::truncationScale>(
+          ::com::ostrel::personnel::domain::employee::bankdetails::TRUNCATE_TO_NONE),
+      DefaultOf<&bankdetails::BankDetailsTPStruct::typeOfBankTransferEnum>(
+          ::com::ostrel::personnel::framework::basictypes::BANK_TRANSFER_SEPA),
+      DefaultOf<&bankdetails::BankDetailsTPStruct::includedRetroactiveCalculation>(true),
+      DefaultOf<&bankdetails::BankDetailsTPStruct::deductionFromNetIncome>(true),
+      DefaultOf<&bankdetails::BankDetailsTPStruct::forSalary>(true));
+
   using ModeOfPaymentEnum = bankdetails::ModeOfPaymentEnum;
   using TruncationEnum = bankdetails::TruncationEnum;
   using TruncationScaleEnum = bankdetails::TruncationScaleEnum;

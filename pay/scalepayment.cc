@@ -13,10 +13,8 @@ ScalePaymentRoot::ScalePaymentRoot() {
 }
 
 ScalePaymentTP::ScalePaymentTP() {
+  ApplyDefaults(Value(), kDefaults);
   NewInterval();
-  SetPayScaleLevel(0);
-  SetPrintOnStatementOfEarnings(true);
-  SetNoAutomaticIncrease(false);
   MakeBoCopy();
 }
 

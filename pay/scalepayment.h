@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "field.h"
@@ -56,6 +57,9 @@ class ScalePaymentRoot
 class ScalePaymentTP
     : public ScalePaymentTPStructFields<RecordPart<scalepayment::ScalePaymentTPStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&scalepayment::ScalePaymentTPStruct::printOnStatementOfEarnings>(true));
+
   ScalePaymentTP();
   using ScalePaymentTPStructFields::ScalePaymentTPStructFields;
 

@@ -101,8 +101,8 @@ class RecordServant {
   // and sequence by its wire texts.
   template <class Op, class... Args>
   std::wstring Enter(AccessToken_ptr token, Op, const Args&... args) {
-    std::wstring user = Enter(token, Op::kName, LogArgs(args...));
-    Check<Op>(std::index_sequence_for<Args...>{}, args...);
+    std::wstring user = Enter(token, Op::kName, LoggedArgs(args...));
+    CheckDeclared<Op>(std::index_sequence_for<Args...>{}, args...);
     return user;
   }
 
@@ -123,8 +123,8 @@ class RecordServant {
 
   template <class Op, class... Args>
   StreamCall EnterStream(AccessToken_ptr token, Op, const Args&... args) {
-    StreamCall call = EnterStream(token, Op::kName, LogArgs(args...));
-    Check<Op>(std::index_sequence_for<Args...>{}, args...);
+    StreamCall call = EnterStream(token, Op::kName, LoggedArgs(args...));
+    CheckDeclared<Op>(std::index_sequence_for<Args...>{}, args...);
     return call;
   }
 
@@ -138,7 +138,7 @@ class RecordServant {
 
  private:
   template <class... Args>
-  static CallArgs LogArgs(const Args&... args) {
+  static CallArgs LoggedArgs(const Args&... args) {
     CallArgs out;
     auto add = [&out](std::optional<std::wstring> a) {
       if (a) out.push_back(std::move(*a));
@@ -147,14 +147,14 @@ class RecordServant {
     return out;
   }
   template <class Op, std::size_t... I, class... Args>
-  static void Check(std::index_sequence<I...>, const Args&... args) {
+  static void CheckDeclared(std::index_sequence<I...>, const Args&... args) {
     static_assert(Op::kParamCount == sizeof...(Args) + 1 &&
                       Op::kParams[0].kind == ::ostrel::idl::Kind::kObject,
                   "an operation's arguments after its access token");
-    (CheckParam<Op::kParams[I + 1].kind>(Op::kName, Op::kParams[I + 1].name, args), ...);
+    (CheckDeclaredParam<Op::kParams[I + 1].kind>(Op::kName, Op::kParams[I + 1].name, args), ...);
   }
   template <::ostrel::idl::Kind K, class T>
-  static void CheckParam(const char* operation, const char* name, const T& arg) {
+  static void CheckDeclaredParam(const char* operation, const char* name, const T& arg) {
     using ::ostrel::idl::Kind;
     if constexpr (K == Kind::kDate || K == Kind::kFixed || K == Kind::kStamp) {
       static_assert(std::is_convertible_v<T, const char*>, "a text parameter");

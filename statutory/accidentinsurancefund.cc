@@ -18,10 +18,8 @@ void EEAccidentInsuranceFundFilter::ClearEEAccidentInsuranceFundFilter() {
 }
 
 EEAccidentInsuranceFund::EEAccidentInsuranceFund() {
+  ApplyDefaults(Value(), kDefaults);
   SetRoot(EmployeeShort());
-  SetPercentage(base::VFixed(0));
-  SetAifPercent(base::VFixed(0));
-  SetSpecialUVReason(static_cast<SpecialUVReasonEnum>(0));
   SetPartClassOfRisks(nullptr);
   MakeBoCopy();
 }

@@ -10,6 +10,7 @@
 
 #include "accidentinsurancefund_fields.h"
 #include "accidentinsurancefund_kind.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "field.h"
@@ -107,6 +108,11 @@ class EEAccidentInsuranceFundFilter {
 class EEAccidentInsuranceFund : public EEAccidentInsuranceFundStructFields<
                                     PyBO<accidentinsurancefund::EEAccidentInsuranceFundStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&accidentinsurancefund::EEAccidentInsuranceFundStruct::percentage>(base::VFixed(0)),
+      DefaultOf<&accidentinsurancefund::EEAccidentInsuranceFundStruct::aifPercent>(
+          base::VFixed(0)));
+
   using Callback = base::VCallback<EEAccidentInsuranceFund,
                                    POA_com::ostrel::personnel::domain::employee::
                                        accidentinsurancefund::EEAccidentInsuranceFundStructCallback,

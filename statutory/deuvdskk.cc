@@ -8,18 +8,12 @@ using Remote_ = Remote<EEDeuvDskkService>;
 using Stub = Remote_::Stub;
 
 EEDeuvDskkRoot::EEDeuvDskkRoot() {
+  ApplyDefaults(Value(), kDefaults);
   SetEmployeeShort(EmployeeShort());
-  SetIsDeleted(false);
-  SetIsManually(true);
   MakeBoCopy();
 }
 
-EEDeuvDskkTP::EEDeuvDskkTP() {
-  SetKennzMome(static_cast<KennzMomeEnum>(0));
-  SetKennzGlz(static_cast<KennzGlzEnum>(0));
-  SetSvtg(0);
-  MakeBoCopy();
-}
+EEDeuvDskkTP::EEDeuvDskkTP() { MakeBoCopy(); }
 
 void EEDeuvDskkFilter::ClearEEDeuvDskkFilter() {
   base::VDate const empty("");

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "defaults.h"
 #include "deuvdskk_fields.h"
 #include "deuvdskk_kind.h"
 #include "employee/employee.h"
@@ -35,6 +36,9 @@ using KennzBbgueEnum = deuvdskk::KennzBbgueEnum;
 // EEDeuvDskkRoot carries Get/Set of every plain member of DeuvDskkRootStruct (generated accessors).
 class EEDeuvDskkRoot : public DeuvDskkRootStructFields<RecordPart<deuvdskk::DeuvDskkRootStruct>> {
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&deuvdskk::DeuvDskkRootStruct::isManually>(true));
+
   EEDeuvDskkRoot();
   using DeuvDskkRootStructFields::DeuvDskkRootStructFields;
 
@@ -51,6 +55,8 @@ class EEDeuvDskkRoot : public DeuvDskkRootStructFields<RecordPart<deuvdskk::Deuv
 // EEDeuvDskkTP carries Get/Set of every plain member of DeuvDskkTPStruct (generated accessors).
 class EEDeuvDskkTP : public DeuvDskkTPStructFields<RecordPart<deuvdskk::DeuvDskkTPStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   EEDeuvDskkTP();
   using DeuvDskkTPStructFields::DeuvDskkTPStructFields;
 };

@@ -13,13 +13,7 @@ DisabilityRoot::DisabilityRoot() {
 }
 
 DisabilityTP::DisabilityTP() {
-  SetSex(static_cast<SexEnum>(1));
-  SetWorkingTime(static_cast<WorkingTimeEnum>(0));
-  SetPersonGroupDisability(static_cast<PersonGroupDisabilityEnum>(0));
-  SetIssueOfficeOfProof(static_cast<OfficeEnum>(0));
-  SetWorkingPlaceCollective(false);
-  SetWorkingPlaceOfApprentice(false);
-  SetWorkingPlaceOfParagraph73(false);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

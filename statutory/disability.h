@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "defaults.h"
 #include "disability_fields.h"
 #include "disability_kind.h"
 #include "employee/employee.h"
@@ -33,6 +34,8 @@ using OfficeEnum = disability::OfficeEnum;
 class DisabilityRoot
     : public DisabilityRootStructFields<RecordPart<disability::DisabilityRootStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   DisabilityRoot();
   explicit DisabilityRoot(disability::DisabilityRootStruct const& s)
       : DisabilityRootStructFields(s) {}
@@ -52,6 +55,10 @@ class DisabilityRoot
 // DisabilityTP carries Get/Set of every plain member of DisabilityTPStruct (generated accessors).
 class DisabilityTP : public DisabilityTPStructFields<RecordPart<disability::DisabilityTPStruct>> {
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&disability::DisabilityTPStruct::sex>(
+          ::com::ostrel::personnel::domain::employee::SEX_MALE));
+
   DisabilityTP();
   explicit DisabilityTP(disability::DisabilityTPStruct const& s) : DisabilityTPStructFields(s) {}
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "insurance_fields.h"
@@ -38,6 +39,25 @@ namespace ostrel {
 // Insurance carries Get/Set of every plain member of InsuranceStruct (generated accessors).
 class Insurance : public InsuranceStructFields<RecordPart<insurance::InsuranceStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&insurance::InsuranceStruct::personGroup>(101),
+      DefaultOf<&insurance::InsuranceStruct::duesGroupHI>(1),
+      DefaultOf<&insurance::InsuranceStruct::duesGroupPI>(1),
+      DefaultOf<&insurance::InsuranceStruct::duesGroupUI>(1),
+      DefaultOf<&insurance::InsuranceStruct::duesGroupNI>(1),
+      DefaultOf<&insurance::InsuranceStruct::totalRateToPHI>(base::VFixed(0)),
+      DefaultOf<&insurance::InsuranceStruct::totalRateToVHI>(base::VFixed(0)),
+      DefaultOf<&insurance::InsuranceStruct::totalRateToPNI>(base::VFixed(0)),
+      DefaultOf<&insurance::InsuranceStruct::totalRateToVNI>(base::VFixed(0)),
+      DefaultOf<&insurance::InsuranceStruct::modeOfPension>(insurance::PENSION_MODE_OLD_AGE),
+      DefaultOf<&insurance::InsuranceStruct::modeOfCalculation>(
+          insurance::CALCULATION_MODE_STANDARD),
+      DefaultOf<&insurance::InsuranceStruct::insolvencyDuty>(true),
+      DefaultOf<&insurance::InsuranceStruct::erAllowanceVHI>(99),
+      DefaultOf<&insurance::InsuranceStruct::erAllowancePHI>(9),
+      DefaultOf<&insurance::InsuranceStruct::erAllowanceVNI>(9),
+      DefaultOf<&insurance::InsuranceStruct::erAllowancePNI>(9));
+
   Insurance();
   using InsuranceStructFields::InsuranceStructFields;
 

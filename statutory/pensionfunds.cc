@@ -10,40 +10,14 @@ using Token = AccessToken_ptr;
 // --- ZVK period -------------------------------------------------------------
 
 ZVKTP::ZVKTP() {
-  Value() = zvk::ZVKStruct();
-  SetZvkTypeOfCalcAddCont(zvk::ZVK_ADD_CONT_NONE);
-  SetZvkTypeOfCalculation(zvk::ZVK_CALCULATION_STANDARD);
-  SetToShiftLumpsumITax(false);
-  SetToShiftLumpsumSTax(false);
-  SetToShiftLumpsumCTax(false);
-  SetCutexemptionlimit(false);
-  SetCalculateAddAssessment(false);
-  SetAddAmount3No63EStG(true);
-  SetFurtherInsurance(zvk::FURTHER_INSURANCE_NONE);
-  SetNumberOfChildren(0);
-  SetNumberOfChildrenAfter(0);
-  SetBeginAgePartTimeBefore2003(false);
-  SetCalculationOfAddCont(zvk::ADD_CONT_NONE);
-  SetAdvancementTypeAsCtPays(0);
-  SetPriorInsurance(false);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 
 // --- VBLU period ------------------------------------------------------------
 
 VBLUTP::VBLUTP() {
-  Value() = vblu::VBLUStruct();
-  SetVbluImplementationPath(vblu::VBLU_PATH_DIRECT_COMMITMENT);
-  SetToShiftLumpsumITax(false);
-  SetToShiftLumpsumSTax(false);
-  SetToShiftLumpsumCTax(false);
-  SetConsumptionExemtionLimit(true);
-  SetTruncationOfContribution(false);
-  SetContPercEE(base::VFixed(0));
-  SetContPercER(base::VFixed(0));
-  SetCarriedForwardYear(0);
-  SetCarriedForward(base::VFixed(0));
-  SetAdvancementTypeAsCtPays(0);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "nested.h"
 #include "personnel_bo.h"
@@ -34,6 +35,9 @@ namespace ostrel {
 // ZVKTP carries Get/Set of every plain member of ZVKStruct (generated accessors).
 class ZVKTP : public ZVKStructFields<RecordPart<zvk::ZVKStruct>> {
  public:
+  static inline auto const kDefaults =
+      std::make_tuple(DefaultOf<&zvk::ZVKStruct::addAmount3No63EStG>(true));
+
   ZVKTP();
   using ZVKStructFields::ZVKStructFields;
   int GetNumberOfChildren() const { return Value().numberOfChildren; }
@@ -54,6 +58,13 @@ class ZVKTP : public ZVKStructFields<RecordPart<zvk::ZVKStruct>> {
 // VBLUTP carries Get/Set of every plain member of VBLUStruct (generated accessors).
 class VBLUTP : public VBLUStructFields<RecordPart<vblu::VBLUStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&vblu::VBLUStruct::vbluImplementationPath>(vblu::VBLU_PATH_DIRECT_COMMITMENT),
+      DefaultOf<&vblu::VBLUStruct::consumptionExemtionLimit>(true),
+      DefaultOf<&vblu::VBLUStruct::contPercEE>(base::VFixed(0)),
+      DefaultOf<&vblu::VBLUStruct::contPercER>(base::VFixed(0)),
+      DefaultOf<&vblu::VBLUStruct::carriedForward>(base::VFixed(0)));
+
   VBLUTP();
   using VBLUStructFields::VBLUStructFields;
 

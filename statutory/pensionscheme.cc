@@ -9,25 +9,16 @@ using Stub = Remote_::Stub;
 
 EEPensionSchemeRoot::EEPensionSchemeRoot() {
   SetEe(EmployeeShort());
-  SetImplementationWay(static_cast<ImplementationWayEnum>(0));
   MakeBoCopy();
 }
 
 EEPensionSchemeTP::EEPensionSchemeTP() {
-  SetLumpSumTaxacation(false);
-  SetGroupInsurance(false);
+  ApplyDefaults(Value(), kDefaults);
   SetErExpensesPays(Interval(false));
   SetErPaysAsExtra(Interval(false));
   SetEeExpensesPays(Interval(false));
   SetEePaysAsExtra(Interval(false));
   SetPostalAddress(PostalAddress());
-  SetModeOfPayment(static_cast<ModeOfPaymentEnum>(0));
-  SetCarriedForwardYear(0);
-  SetContractTypeEnum(static_cast<ContractTypeEnum>(3));
-  SetRevaluation(true);
-  SetTypeOfBankTransferEnum(static_cast<TypeOfBankTransferEnum>(1));
-  SetAdvancementTypeAsCtPays(0);
-  SetAdvancementTypeAsExtra(0);
   MakeBoCopy();
 }
 

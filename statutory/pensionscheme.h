@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "field.h"
@@ -42,6 +43,8 @@ using TypeOfBankTransferEnum =
 class EEPensionSchemeRoot
     : public PensionSchemeRootStructFields<RecordPart<pensionscheme::PensionSchemeRootStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   EEPensionSchemeRoot();
   using PensionSchemeRootStructFields::PensionSchemeRootStructFields;
 
@@ -66,6 +69,13 @@ class EEPensionSchemeRoot
 class EEPensionSchemeTP
     : public PensionSchemeTPStructFields<RecordPart<pensionscheme::PensionSchemeTPStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&pensionscheme::PensionSchemeTPStruct::contractTypeEnum>(
+          ::com::ostrel::personnel::domain::employee::pensionscheme::CONTRACT_TYPE_TAX_FREE),
+      DefaultOf<&pensionscheme::PensionSchemeTPStruct::revaluation>(true),
+      DefaultOf<&pensionscheme::PensionSchemeTPStruct::typeOfBankTransferEnum>(
+          ::com::ostrel::personnel::framework::basictypes::BANK_TRANSFER_SEPA));
+
   using Interval = personnel::Interval;
   using PostalAddress = personnel::PostalAddress;
 

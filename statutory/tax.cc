@@ -11,39 +11,7 @@ using Stub = Remote_::Stub;
 // --- the tax record -------------------------------------------------------
 
 Tax::Tax() {
-  Value() = tax::TaxStruct();
-  SetTaxCardPresented(true);
-  SetIssueYearTaxCard(0);
-  SetTaxBracket(1);
-  SetChurchTaxEmployee(tax::CHURCH_TAX_NONE);
-  SetChurchTaxSpouse(tax::CHURCH_TAX_NONE);
-  SetTaxacation(tax::TAXACATION_BY_TAX_CARD);
-  SetPayeTaxFindings(tax::PAYE_FINDINGS_BY_EMPLOYER);
-  SetPayeTax(false);
-  SetChurchTax(false);
-  SetSolidarityCharge(false);
-  SetIncomeTaxReturnYY(tax::INCOME_TAX_RETURN_NONE);
-  SetChurchTaxDomicile(false);
-  SetAssociationEE(false);
-  SetErPaysContribut(false);
-  SetDevRedHHBenfGrp(tax::HH_BENEFIT_GROUP_NONE);
-  SetDevRedHHBenfRate(tax::HH_BENEFIT_RATE_NONE);
-  SetCtfcGfBwoutTax(false);
-  SetCtfcYYGfBwoutTax(0);
-  SetCtfcDBAwoutTax(false);
-  SetOldAgeReliefAmount(false);
-  SetPensionFreeDues(false);
-  SetWageTaxCertificate(false);
-  SetRedOfChurchTax(false);
-  SetChurchTaxDeduction(true);
-  SetComputationOfUnderpaymentIncomeTax(false);
-  SetComputationOfUnderpaymentChurchTax(false);
-  SetComputationOfUnderpaymentSolidarityCharge(false);
-  SetEvaluationTargetOfPayment(tax::EVALUATION_TARGET_NONE);
-  SetSidelineEmployer(false);
-  SetNoElstam(false);
-  SetReregister(false);
-  SetCrossBorderFrance(false);
+  ApplyDefaults(Value(), kDefaults);
   MakeBoCopy();
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "nested.h"
@@ -37,6 +38,12 @@ namespace ostrel {
 // Tax carries Get/Set of every plain member of TaxStruct (generated accessors).
 class Tax : public TaxStructFields<RecordPart<tax::TaxStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple(
+      DefaultOf<&tax::TaxStruct::taxCardPresented>(true), DefaultOf<&tax::TaxStruct::taxBracket>(1),
+      DefaultOf<&tax::TaxStruct::taxacation>(tax::TAXACATION_BY_TAX_CARD),
+      DefaultOf<&tax::TaxStruct::payeTaxFindings>(tax::PAYE_FINDINGS_BY_EMPLOYER),
+      DefaultOf<&tax::TaxStruct::churchTaxDeduction>(true));
+
   Tax();
   using TaxStructFields::TaxStructFields;
 

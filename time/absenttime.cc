@@ -13,20 +13,10 @@ using Stub = Remote_::Stub;
 
 EEAbsentTimeRoot::EEAbsentTimeRoot() {
   SetEmployeeShort(EmployeeShort());
-  SetIsDeleted(false);
   MakeBoCopy();
 }
 
-EEAbsentTimeTP::EEAbsentTimeTP() {
-  SetTypeOfBirth(0);
-  SetIndexOfConsequence(0);
-  SetHalfLeaveDay(false);
-  SetWaitingDay(false);
-  // Not a default of its own; set so that no flag of a new period is
-  // indeterminate on the wire.
-  SetPrintOnStatementOfEarnings(false);
-  MakeBoCopy();
-}
+EEAbsentTimeTP::EEAbsentTimeTP() { MakeBoCopy(); }
 
 EEAbsentTimeFilter::EEAbsentTimeFilter() {
   SetFromDate(base::VDate(-1, -1, -1));

@@ -12,6 +12,7 @@
 #include "absenttime_fields.h"
 #include "absenttime_kind.h"
 #include "bo.h"
+#include "defaults.h"
 #include "employee/employee.h"
 #include "employee_extended_filter.h"
 #include "field.h"
@@ -35,6 +36,8 @@ namespace ostrel {
 class EEAbsentTimeRoot
     : public AbsentTimeRootStructFields<RecordPart<absenttime::AbsentTimeRootStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   EEAbsentTimeRoot();
   using AbsentTimeRootStructFields::AbsentTimeRootStructFields;
 
@@ -56,6 +59,8 @@ class EEAbsentTimeRoot
 // EEAbsentTimeTP carries Get/Set of every plain member of AbsentTimeTPStruct (generated accessors).
 class EEAbsentTimeTP : public AbsentTimeTPStructFields<RecordPart<absenttime::AbsentTimeTPStruct>> {
  public:
+  static inline auto const kDefaults = std::make_tuple();
+
   EEAbsentTimeTP();
   using AbsentTimeTPStructFields::AbsentTimeTPStructFields;
 

@@ -146,7 +146,7 @@ TEST_F(DeuvDskk, EveryPeriodFieldTravelsAtItsPosition) {
 TEST_F(DeuvDskk, EveryRootFieldTravelsAtItsPosition) {
   using EmployeeShortStruct = com::ostrel::personnel::domain::employee::EmployeeShortStruct;
   // The deleted mark is the server's: a stored notification is not deleted.
-  auto deleted = Field(4, &Root::SetIsDeleted, &Root::GetIsDeleted);
+  testing::WireField<Root> deleted = Field(4, &Root::SetIsDeleted, &Root::GetIsDeleted);
   deleted.set = [](Root& r, int) { r.SetIsDeleted(false); };
   deleted.value = [](int) { return testing::WireValue(false); };
   WireTable<Root> const table({

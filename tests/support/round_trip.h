@@ -91,6 +91,16 @@ struct WireValues {
 // One row of a WireTable over business object Part (or filter Part).
 template <class Part>
 struct WireField {
+  WireField() = default;
+  // A field of a base class (a generated accessor mixin) serves the part.
+  template <class Base,
+            class = std::enable_if_t<std::is_base_of_v<Base, Part> && !std::is_same_v<Base, Part>>>
+  WireField(WireField<Base> const& b)  // NOLINT: implicit on purpose
+      : number(b.number), type(b.type), value(b.value), skip(b.skip) {
+    if (b.set) set = b.set;
+    if (b.get) get = b.get;
+  }
+
   int number = 0;
   WireType type = WireType::kSkip;
   std::function<void(Part&, int)> set;        // puts the round's value in
@@ -158,10 +168,16 @@ using KindOf = std::conditional_t<std::is_enum_v<V>, EnumKind<V>, Kind<V>>;
 
 }  // namespace wire_detail
 
+// The more derived of a setter's and a getter's class (one of them may be a
+// generated accessor mixin the part derives from).
+template <class A, class B>
+using PartOf = std::conditional_t<std::is_base_of_v<A, B>, B, A>;
+
 // A field with setter and getter; the value type picks the values and the
 // wire type.
-template <class Part, class P, class G>
-WireField<Part> Field(int number, void (Part::*set)(P), G (Part::*get)() const) {
+template <class SC, class GC, class P, class G>
+WireField<PartOf<SC, GC>> Field(int number, void (SC::*set)(P), G (GC::*get)() const) {
+  using Part = PartOf<SC, GC>;
   using V = std::decay_t<P>;
   using K = wire_detail::KindOf<V>;
   static_assert(std::is_same_v<std::decay_t<G>, V>, "getter and setter of different types");
@@ -176,9 +192,10 @@ WireField<Part> Field(int number, void (Part::*set)(P), G (Part::*get)() const) 
 
 // A text field that must hold one value in every round (an employee the
 // server knows, say).
-template <class Part>
-WireField<Part> Field(int number, void (Part::*set)(std::string const&),
-                      std::string (Part::*get)() const, std::string const& fixed) {
+template <class SC, class GC>
+WireField<PartOf<SC, GC>> Field(int number, void (SC::*set)(std::string const&),
+                                std::string (GC::*get)() const, std::string const& fixed) {
+  using Part = PartOf<SC, GC>;
   WireField<Part> f = Field(number, set, get);
   f.set = [set, fixed](Part& p, int) { (p.*set)(fixed); };
   f.value = [fixed](int) { return WireValue(fixed); };

@@ -120,8 +120,8 @@ struct Field {
   std::string value;  // the wire text after set
 };
 
-template <class P, class R>
-Field Row(std::string name, void (TP::*set)(P), R (TP::*get)() const, Wire wire,
+template <class C, class P, class R>
+Field Row(std::string name, void (C::*set)(P), R (C::*get)() const, Wire wire,
           std::decay_t<P> value) {
   return Field{name, [set, value](TP& tp) { (tp.*set)(value); },
                [get](TP const& tp) { return AsText((tp.*get)()); }, wire, AsText(value)};

@@ -9,9 +9,22 @@
 #include <type_traits>
 #include <vector>
 
+#include "employee/employee.h"
 #include "employee/employment.h"
+#include "employee/entry.h"
+#include "employee/master.h"
 #include "idl_model.h"
+#include "pay/bankdetails.h"
+#include "pay/scalepayment.h"
+#include "statutory/accidentinsurancefund.h"
+#include "statutory/deuvdskk.h"
+#include "statutory/disability.h"
 #include "statutory/dismissal.h"
+#include "statutory/insurance.h"
+#include "statutory/pensionfunds.h"
+#include "statutory/pensionscheme.h"
+#include "statutory/tax.h"
+#include "time/absenttime.h"
 #include "wire_texts.h"
 
 namespace ostrel {
@@ -104,8 +117,16 @@ void ExpectDefaultsAndZeros() {
       << "a default names a member that is not a plain one";
 }
 
+template <class... Parts>
+void ExpectForEach() {
+  (ExpectDefaultsAndZeros<Parts>(), ...);
+}
+
 TEST(PartDefaults, NewPartsSendTheirDefaultsAndZeroElsewhere) {
-  ExpectDefaultsAndZeros<DismissalTP>();
+  ExpectForEach<EmployeeShort, Employee, Employment, Entry, Master>();
+  ExpectForEach<Tax, Insurance, DismissalTP, DisabilityTP, EEDeuvDskkRoot, EEDeuvDskkTP,
+                EEPensionSchemeTP, ZVKTP, VBLUTP, EEAccidentInsuranceFund>();
+  ExpectForEach<BankDetailsTP, ScalePaymentTP, EEAbsentTimeTP>();
 }
 
 }  // namespace
