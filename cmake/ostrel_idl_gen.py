@@ -353,38 +353,37 @@ def stem(ident):
     return ident[0].upper() + ident[1:]
 
 
+# Per kind of member: getter type, how the getter reads the member, setter
+# parameter type (None: no setter).
+ACCESSOR_TYPES = {
+    "kDate": ("base::VDate", "field::Date(%s)", "base::VDate const&"),
+    "kFixed": ("base::VFixed", "field::Fixed(%s)", "base::VFixed const&"),
+    "kStamp": ("base::VDateTime", "base::VDateTime(%s.in())", None),
+    "kString": ("std::string", "field::Text(%s)", "std::string const&"),
+    "kWString": ("std::wstring", "field::Wide(%s)", "std::wstring const&"),
+    "kBoolean": ("bool", "%s", "bool"),
+    "kLong": ("long", "field::Long(%s)", "long"),
+}
+
+
 def accessors(s):
     """One-line accessors of the plain members of a struct."""
     lines = []
     for ident, t in members_of(s):
+        kind = field_kind(t)
+        if kind == "kEnum":
+            et = cxx_name(unalias(t).decl().scopedName())
+            types = (et, "%s", et)
+        elif kind in ACCESSOR_TYPES:
+            types = ACCESSOR_TYPES[kind]
+        else:
+            continue  # structs, sequences, unions: written by hand
+        getter, read, setter = types
         st = stem(ident)
         v = "this->Value().%s" % ident
-        tk = text_kind(t)
-        kind = field_kind(t)
-        if tk == "kDate":
-            lines.append("  base::VDate Get%s() const { return field::Date(%s); }" % (st, v))
-            lines.append("  void Set%s(base::VDate const& v) { field::Set(%s, v); }" % (st, v))
-        elif tk == "kFixed":
-            lines.append("  base::VFixed Get%s() const { return field::Fixed(%s); }" % (st, v))
-            lines.append("  void Set%s(base::VFixed const& v) { field::Set(%s, v); }" % (st, v))
-        elif tk == "kTimestamp":
-            lines.append("  base::VDateTime Get%s() const { return base::VDateTime(%s.in()); }" % (st, v))
-        elif kind == "kString":
-            lines.append("  std::string Get%s() const { return field::Text(%s); }" % (st, v))
-            lines.append("  void Set%s(std::string const& v) { field::Set(%s, v); }" % (st, v))
-        elif kind == "kWString":
-            lines.append("  std::wstring Get%s() const { return field::Wide(%s); }" % (st, v))
-            lines.append("  void Set%s(std::wstring const& v) { field::Set(%s, v); }" % (st, v))
-        elif kind == "kBoolean":
-            lines.append("  bool Get%s() const { return %s; }" % (st, v))
-            lines.append("  void Set%s(bool v) { field::Set(%s, v); }" % (st, v))
-        elif kind == "kLong":
-            lines.append("  long Get%s() const { return field::Long(%s); }" % (st, v))
-            lines.append("  void Set%s(long v) { field::Set(%s, v); }" % (st, v))
-        elif kind == "kEnum":
-            et = cxx_name(unalias(t).decl().scopedName())
-            lines.append("  %s Get%s() const { return %s; }" % (et, st, v))
-            lines.append("  void Set%s(%s v) { field::Set(%s, v); }" % (st, et, v))
+        lines.append("  %s Get%s() const { return %s; }" % (getter, st, read % v))
+        if setter:
+            lines.append("  void Set%s(%s v) { field::Set(%s, v); }" % (st, setter, v))
     return lines
 
 
@@ -393,8 +392,9 @@ def mixin(s):
     full = cxx_name(s.scopedName())
     body = accessors(s)
     out = [
-        "// The plain members of %s: Get<Member>/Set<Member> with the" % full,
-        "// member's first letter upper-cased. Base is a BO over the struct.",
+        "/// Get<Member> and Set<Member> of every plain member of %s" % name,
+        "/// (%s), the member's first letter upper-cased." % full[2:],
+        "/// Base is a business object over the struct (RecordPart, BO, PyBO).",
         "template <class Base>",
         "class %sFields : public Base {" % name,
         " public:",
