@@ -52,12 +52,10 @@ class BankDetailsRoot
 
 // One period of the bank details.
 //
-// A new period pays by mode of payment 0 with bank transfer type 1
-// (BANK_TRANSFER_SEPA), ranking number 99, does not truncate (truncation 0,
-// truncation scale 7 = TRUNCATE_TO_NONE), applies to salary, retroactive
-// calculations and deductions from net income but not to anticipation and
-// advance payments, and does not repeat the owner's name. Texts, amounts and
-// the account are empty. It counts as unchanged.
+// A new period has the defaults of kDefaults (bank transfer SEPA, ranking
+// number 99, truncation scale TRUNCATE_TO_NONE, for salary, retroactive
+// calculations and deductions from net income) and zero, false or empty in
+// every other member. It counts as unchanged.
 //
 // Built from a struct it takes neither that struct's identity nor a saved
 // value, like the root; a copy saves what it copied.

@@ -46,8 +46,8 @@ class DisabilityRoot
 
 // One period of a disability.
 //
-// A new period has sex 1, working time, person group and issuing office 0,
-// the three working-place flags false, and every date and text empty.
+// A new period has the defaults of kDefaults (sex 1) and zero, false or
+// empty in every other member.
 // Built from a struct, or copied, it takes that identity and keeps the
 // value as its saved value. DateOfWithDrawel and DiccontinuationHeS are
 // spelt as the record kind has always spelt them.

@@ -27,13 +27,9 @@ namespace ostrel {
 
 // The insurance record of one validity period.
 //
-// A new Insurance has person group 101, the four dues groups (HI, PI, UI,
-// NI) 1, employer allowances 99 (voluntary health insurance) and 9 (private
-// health insurance, voluntary and private nursing insurance), mode of pension
-// and mode of calculation 1, insolvency duty set, the four total rates
-// (TotalRateToPHI, -VHI, -PNI, -VNI) the number 0 (text "0", not empty),
-// every other flag false, every other number and enum 0 and every text, date
-// and amount empty; it counts as unchanged. Built from a struct, or copied,
+// A new Insurance has the defaults of kDefaults (the four total rates are
+// the number 0, text "0", not empty) and zero, false or empty in every other
+// member; it counts as unchanged. Built from a struct, or copied,
 // it takes that identity and keeps the value as its saved value.
 //
 // Insurance carries Get/Set of every plain member of InsuranceStruct (generated accessors).

@@ -54,11 +54,9 @@ class EEPensionSchemeRoot
 
 // One period of a scheme.
 //
-// A new period has contract type 3, type of bank transfer 1, revaluation
-// set, neither lump-sum taxation nor group insurance, mode of payment 0,
-// carried-forward year and both advancement types 0, the four contribution
-// intervals Interval(false) (no month), a default postal address, and every
-// amount, date and text empty. Built from a struct, or copied, it takes that
+// A new period has the defaults of kDefaults, zero, false or empty in every
+// other plain member, the four contribution intervals Interval(false) (no
+// month) and a default postal address. Built from a struct, or copied, it takes that
 // identity and keeps the value as its saved value.
 //
 // Nested values (intervals, postal address) are returned as new objects and

@@ -25,10 +25,8 @@ namespace ostrel {
 
 // The tax record of one validity period.
 //
-// A new Tax has a tax card presented, tax bracket 1, taxation
-// TAXACATION_BY_TAX_CARD (2), PAYE findings PAYE_FINDINGS_BY_EMPLOYER (1),
-// church-tax deduction set, every other flag false, every other number and
-// enum 0, and every date, amount and text empty; it counts as unchanged.
+// A new Tax has the defaults of kDefaults and zero, false or empty in every
+// other member; it counts as unchanged.
 // Built from a struct, or copied, it takes that identity and keeps the value
 // as its saved value.
 //
