@@ -62,5 +62,6 @@ function(ostrel_idl_library target)
     add_library(${target} INTERFACE)
     target_link_libraries(${target} INTERFACE ${A_LINK})
   endif()
-  set_target_properties(${target} PROPERTIES OSTREL_IDL_GENDIR ${gendir})
+  set_target_properties(${target} PROPERTIES OSTREL_IDL_GENDIR ${gendir}
+                                             OSTREL_IDL_HEADERS "${headers}")
 endfunction()

@@ -25,11 +25,10 @@ foreach(dir employee statutory pay time calculation records)
   endif()
 endforeach()
 # Stubs and what our back-end generates beside them (wire texts, fields,
-# operations, accessor mixins).
+# operations, accessor mixins): the files of these IDL targets only.
 foreach(idl_target ostrel_platform_idl ostrel_idl)
-  get_target_property(gendir ${idl_target} OSTREL_IDL_GENDIR)
-  install(DIRECTORY ${gendir}/ DESTINATION ${ostrel_include} FILES_MATCHING PATTERN "*.hh"
-          PATTERN "*_idl.h" PATTERN "*_fields.h")
+  get_target_property(idl_headers ${idl_target} OSTREL_IDL_HEADERS)
+  install(FILES ${idl_headers} DESTINATION ${ostrel_include})
 endforeach()
 
 install(TARGETS ostrel_orb ostrel_platform_idl ostrel_layout ostrel_base ostrel_foundation ostrel_idl
