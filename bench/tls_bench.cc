@@ -34,10 +34,7 @@ int g_plain_port = 0;
 int g_tls_port = 0;
 int g_current = -1;
 
-std::string CertsScript() {
-  std::string const file = __FILE__;
-  return file.substr(0, file.rfind("/bench/")) + "/scripts/make-test-certs.sh";
-}
+std::string CertsScript() { return std::string(OSTREL_SOURCE_DIR) + "/scripts/make-test-certs.sh"; }
 
 void Fill() {
   testing::Control()->reset();

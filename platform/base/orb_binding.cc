@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <netdb.h>
 #include <omniORB4/BiDirPolicy.h>
+#include <omniORB4/giopEndpoint.h>
+#include <omniORB4/omniServer.h>
 #include <omniORB4/sslContext.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
@@ -14,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -307,6 +310,65 @@ void CheckTlsFiles(ClientOrbOptions const& o) {
   }
 }
 
+// The endpoint of a client whose callbacks come over its own connection:
+// "giop:silent:tcp:H:P" (or ssl) puts giop:tcp:H:P into the callback
+// references, by which the server finds the connection, and listens
+// nowhere. The ORB insists on an endpoint and would otherwise listen on
+// every interface.
+class SilentEndpoint : public omni::giopEndpoint {
+ public:
+  explicit SilentEndpoint(std::string uri) : uri_(std::move(uri)) {
+    addresses_.length(1);
+    addresses_[0] = CORBA::string_dup(uri_.c_str());
+  }
+  char const* type() const override { return "giop:silent"; }
+  char const* address() const override { return uri_.c_str(); }
+  omni::orbServer::EndpointList const* addresses() const override { return &addresses_; }
+  CORBA::Boolean publish(omni::orbServer::PublishSpecs const&, CORBA::Boolean, CORBA::Boolean,
+                         omni::orbServer::EndpointList& published) override {
+    if (!omni::giopEndpoint::addToIOR(uri_.c_str())) return 0;
+    CORBA::ULong const n = published.length();
+    published.length(n + 1);
+    published[n] = CORBA::string_dup(uri_.c_str());
+    return 1;
+  }
+  CORBA::Boolean Bind() override { return 1; }
+  // Nothing to accept: waits until the ORB wakes the thread that asks.
+  omni::giopConnection* AcceptAndMonitor(omni::giopConnection::notifyReadable_t, void*) override {
+    std::unique_lock<std::mutex> lock(mutex_);
+    unsigned long const seen = pokes_;
+    woken_.wait(lock, [&] { return pokes_ != seen; });
+    return nullptr;
+  }
+  void Poke() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++pokes_;
+    woken_.notify_all();
+  }
+  void Shutdown() override { Poke(); }
+
+ private:
+  std::string const uri_;
+  omni::orbServer::EndpointList addresses_;
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  unsigned long pokes_ = 0;
+};
+
+class SilentTransport : public omni::giopTransportImpl {
+ public:
+  SilentTransport() : giopTransportImpl("giop:silent") {}
+  omni::giopEndpoint* toEndpoint(char const* param) override {
+    return new SilentEndpoint(std::string("giop:") + param);
+  }
+  omni::giopAddress* toAddress(char const*) override { return nullptr; }
+  CORBA::Boolean isValid(char const*) override { return 1; }
+  CORBA::Boolean addToIOR(char const* param, omni::IORPublish* eps) override {
+    return omni::giopEndpoint::addToIOR((std::string("giop:") + param).c_str(), eps);
+  }
+  omnivector<char const*> const* getInterfaceAddress() override { return nullptr; }
+};
+
 // A port number for the address that bidirectional callback references name
 // but nothing listens on: random, so that two clients of one server are
 // not told apart by it alone.
@@ -359,14 +421,17 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
   if (o.key_file.empty()) o.key_file = o.cert_file;
   std::string const timeout = std::to_string(o.call_timeout_ms);
   bool const bidir = o.callback_host.empty();
-  std::string const transport = o.tls ? "giop:ssl:" : "giop:tcp:";
-  // Bidirectional: nothing listens. The callback references still name an
-  // address, by which the server finds this client's connection; a port
-  // that no one can have bound is as good as any.
+  std::string const transport = o.tls ? "ssl:" : "tcp:";
+  // Bidirectional: nothing listens (SilentEndpoint). The callback references
+  // still name an address, by which the server finds this client's
+  // connection.
+  static SilentTransport* const silent = new SilentTransport;  // the ORB keeps it
+  (void)silent;
   std::string const endpoint =
-      transport + (bidir ? "127.0.0.1:" + std::to_string(UnboundPort())
-                         : o.callback_host + ":" +
-                               (o.callback_port == 0 ? "" : std::to_string(o.callback_port)));
+      (bidir ? "giop:silent:" : "giop:") + transport +
+      (bidir
+           ? "127.0.0.1:" + std::to_string(UnboundPort())
+           : o.callback_host + ":" + (o.callback_port == 0 ? "" : std::to_string(o.callback_port)));
   // A TLS client never falls back to plain connections.
   std::string const rule = std::string("* ") + (o.tls ? "ssl" : "tcp") + (bidir ? ",bidir" : "");
 
@@ -397,7 +462,7 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
                               {"nativeWCharCodeSet", "UTF-16"},
                               {"defaultWCharCodeSet", "UTF-16"},
                               {"giopMaxMsgSize", "67108864"},
-                              {bidir ? "endPointNoListen" : "endPoint", endpoint.c_str()},
+                              {"endPoint", endpoint.c_str()},
                               {"clientTransportRule", rule.c_str()},
                               {"offerBiDirectionalGIOP", bidir ? "1" : "0"},
                               {"clientCallTimeOutPeriod", timeout.c_str()},

@@ -41,9 +41,7 @@ inline std::string const& Certs() {
       char tmpl[] = "/tmp/ostrel-certs-XXXXXX";
       if (mkdtemp(tmpl) == nullptr) throw std::runtime_error("mkdtemp failed");
       path = tmpl;
-      std::string const file = __FILE__;
-      std::string const script =
-          file.substr(0, file.rfind("/tests/")) + "/scripts/make-test-certs.sh";
+      std::string const script = std::string(OSTREL_SOURCE_DIR) + "/scripts/make-test-certs.sh";
       if (std::system((script + " " + path + " >/dev/null").c_str()) != 0) {
         throw std::runtime_error("make-test-certs.sh failed");
       }
