@@ -333,26 +333,32 @@ class SilentEndpoint : public omni::giopEndpoint {
     return 1;
   }
   CORBA::Boolean Bind() override { return 1; }
-  // Nothing to accept: waits until the ORB wakes the thread that asks.
+  // Nothing to accept: waits until the ORB wakes the thread that asks. A
+  // wake-up before the wait is kept, as a real endpoint keeps it.
   omni::giopConnection* AcceptAndMonitor(omni::giopConnection::notifyReadable_t, void*) override {
     std::unique_lock<std::mutex> lock(mutex_);
-    unsigned long const seen = pokes_;
-    woken_.wait(lock, [&] { return pokes_ != seen; });
+    woken_.wait(lock, [this] { return poked_ || shut_down_; });
+    poked_ = false;
     return nullptr;
   }
   void Poke() override {
     std::lock_guard<std::mutex> lock(mutex_);
-    ++pokes_;
+    poked_ = true;
     woken_.notify_all();
   }
-  void Shutdown() override { Poke(); }
+  void Shutdown() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    shut_down_ = true;
+    woken_.notify_all();
+  }
 
  private:
   std::string const uri_;
   omni::orbServer::EndpointList addresses_;
   std::mutex mutex_;
   std::condition_variable woken_;
-  unsigned long pokes_ = 0;
+  bool poked_ = false;
+  bool shut_down_ = false;
 };
 
 class SilentTransport : public omni::giopTransportImpl {

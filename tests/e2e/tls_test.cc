@@ -165,7 +165,7 @@ TEST_F(Tls, RefusalsNameTheServerAndTheReason) {
        "name mismatch (the certificate is for localhost, not 127.0.0.2)"},
       {"expired certificate", TlsClient(), "127.0.0.1", expired.Port(), "expired certificate"},
       {"server showing a certificate for client use", TlsClient(), "127.0.0.1", client_cert.Port(),
-       "certificate rejected (unsupported certificate purpose)"},
+       "certificate rejected (unsuitable certificate purpose)"},
       {"name in the subject only", TlsClient(), "localhost", cn_only.Port(),
        "name mismatch (the certificate is for no host name, not localhost)"},
       {"address where the endpoint names a host", TlsClient(), "localhost", ip_only.Port(),
