@@ -69,9 +69,10 @@ class VCallbackObserver {
 // Destruction waits for an upcall in progress, turns later ones away, ends
 // the stream and frees every object still queued. A server that vanishes
 // mid-stream leaves the object waiting: WaitForEnd() then returns false at
-// its time-out. When by then nothing at all arrived (a server that could
-// not or would not call back), the stream ends as failed, with an exception
-// that says so.
+// its time-out. When by then nothing at all arrived although the stream
+// started at least a call time-out ago (OSTREL_CALL_TIMEOUT_MS; a server
+// that could not or would not call back), the stream ends as failed, with
+// an exception that says so.
 template <class BO, class POA_Callback, class Seq>
 class VCallback : public AllCallbackImpl {
   class Servant;
@@ -104,7 +105,10 @@ class VCallback : public AllCallbackImpl {
 
   // Activates the servant (once) and gives a new reference to it.
   Reference _this() {
-    servant_->Activate();
+    if (servant_->Activate()) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      started_ = std::chrono::steady_clock::now();
+    }
     return servant_->_this();
   }
 
@@ -179,17 +183,21 @@ class VCallback : public AllCallbackImpl {
   }
 
   // Waits until the stream ended (finished, limit reached or failed); false
-  // when `timeout` passed first. A stream that received nothing by then
-  // ends failed: GetException() says that no delivery arrived.
+  // when `timeout` passed first. A stream that received nothing by then,
+  // a call time-out after it started, ends failed: GetException() says that
+  // no delivery arrived.
   bool WaitForEnd(std::chrono::milliseconds timeout) {
     {
       std::unique_lock<std::mutex> lock(mutex_);
       if (ended_.wait_for(lock, timeout, [this] { return stopped_ || failed_ || told_end_; })) {
         return true;
       }
-      if (received_ > 0) return false;
+      if (received_ > 0 || started_ == std::chrono::steady_clock::time_point()) return false;
     }
-    NoDelivery(timeout);
+    unsigned long const limit_ms = Ostrel::Instance()->Config().call_timeout_ms;
+    auto const waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started_);
+    if (limit_ms > 0 && waited.count() >= static_cast<long>(limit_ms)) NoDelivery(waited);
     return false;
   }
 
@@ -245,9 +253,12 @@ class VCallback : public AllCallbackImpl {
 
     PortableServer::POA_ptr _default_POA() override { return Ostrel::Instance()->CallbackPoa(); }
 
-    void Activate() {
+    // True when this call activated it.
+    bool Activate() {
       std::lock_guard<std::mutex> lock(mutex_);
-      if (!id_) id_.reset(Ostrel::Instance()->ActivateCallback(this));
+      if (id_) return false;
+      id_.reset(Ostrel::Instance()->ActivateCallback(this));
+      return true;
     }
 
     // Takes the servant off the POA, so that later calls are refused; the
@@ -402,6 +413,8 @@ class VCallback : public AllCallbackImpl {
   std::atomic<VCallbackObserver*> observer_{nullptr};
   std::unique_ptr<VException> exception_;
   std::vector<std::unique_ptr<VException>> old_exceptions_;
+  // When _this() activated the servant; the epoch while it has not.
+  std::chrono::steady_clock::time_point started_;
   std::shared_ptr<Gate> const gate_ = std::make_shared<Gate>(this);
   Servant* const servant_ = new Servant(gate_);
 };
