@@ -23,6 +23,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ostrel {
 namespace base {
@@ -361,11 +362,19 @@ class SilentEndpoint : public omni::giopEndpoint {
   bool shut_down_ = false;
 };
 
+// The ORB never deletes the endpoints it asks for: they go with the ORB
+// (Reap, once it is destroyed).
 class SilentTransport : public omni::giopTransportImpl {
  public:
   SilentTransport() : giopTransportImpl("giop:silent") {}
   omni::giopEndpoint* toEndpoint(char const* param) override {
-    return new SilentEndpoint(std::string("giop:") + param);
+    std::lock_guard<std::mutex> lock(mutex_);
+    endpoints_.push_back(std::make_unique<SilentEndpoint>(std::string("giop:") + param));
+    return endpoints_.back().get();
+  }
+  void Reap() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    endpoints_.clear();
   }
   omni::giopAddress* toAddress(char const*) override { return nullptr; }
   CORBA::Boolean isValid(char const*) override { return 1; }
@@ -373,7 +382,18 @@ class SilentTransport : public omni::giopTransportImpl {
     return omni::giopEndpoint::addToIOR((std::string("giop:") + param).c_str(), eps);
   }
   omnivector<char const*> const* getInterfaceAddress() override { return nullptr; }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<SilentEndpoint>> endpoints_;
 };
+
+// Made before the first ORB starts; the ORB keeps it in its list of
+// transports for good.
+SilentTransport* Silent() {
+  static SilentTransport* const transport = new SilentTransport;
+  return transport;
+}
 
 // A port number for the address that bidirectional callback references name
 // but nothing listens on: random, so that two clients of one server are
@@ -431,8 +451,7 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
   // Bidirectional: nothing listens (SilentEndpoint). The callback references
   // still name an address, by which the server finds this client's
   // connection.
-  static SilentTransport* const silent = new SilentTransport;  // the ORB keeps it
-  (void)silent;
+  Silent();
   std::string const endpoint =
       (bidir ? "giop:silent:" : "giop:") + transport +
       (bidir
@@ -531,6 +550,7 @@ void DestroyClientOrb(CORBA::ORB_ptr orb) {
     g_callback_poa = PortableServer::POA::_nil();
   }
   orb->destroy();
+  Silent()->Reap();
 }
 
 std::string ObjectUrl(bool tls, std::string const& host, int port, char const* key) {
