@@ -27,8 +27,10 @@ int CallFinished(char const* ior) {
         com::ostrel::serverbase::query::AllCallback::_unchecked_narrow(obj);
     cb->finished();
     std::printf("called\n");
+    std::fflush(stdout);
   } catch (CORBA::Exception const& e) {
     std::printf("refused: %s\n", e._name());
+    std::fflush(stdout);
   }
   return 0;
 }
