@@ -163,8 +163,8 @@ void BM_StreamAbsentTimes10000_RawStub(benchmark::State& state) {
   base::Sortierung sort;
   for (auto _ : state) {
     CountingCallback callback;
-    PortableServer::POA_var poa = callback._default_POA();
-    PortableServer::ObjectId_var id = poa->activate_object(&callback);
+    PortableServer::POA_var poa = base::Ostrel::Instance()->CallbackPoa();
+    PortableServer::ObjectId_var id = base::Ostrel::Instance()->ActivateCallback(&callback);
     CORBA::Object_var ref = poa->id_to_reference(id.in());
     absenttime::EEAbsentTimeStructCallback_var cb =
         absenttime::EEAbsentTimeStructCallback::_narrow(ref.in());

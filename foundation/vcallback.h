@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <queue>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -60,12 +61,18 @@ class VCallbackObserver {
 //
 // Ownership and lifetime: the application owns this object and deletes it
 // whenever it likes, also mid-stream. What the ORB calls is a small
-// reference-counted servant (_this() activates it) that forwards into this
-// object; it lives until the ORB lets go of it. Destruction waits for an
-// upcall in progress, turns later ones away, takes the servant off the POA,
-// ends the stream and frees every object still queued. A server that
-// vanishes mid-stream leaves the object waiting: WaitForEnd() then returns
-// false at its time-out.
+// reference-counted servant (_this() activates it under a random key that no
+// other process can guess) that forwards into this object; it lives until
+// the ORB lets go of it. Once the stream ended (finished, limit reached,
+// no delivery in time) or the object is destroyed, the servant is off the
+// POA: a later call on the reference is refused and changes nothing.
+// Destruction waits for an upcall in progress, turns later ones away, ends
+// the stream and frees every object still queued. A server that vanishes
+// mid-stream leaves the object waiting: WaitForEnd() then returns false at
+// its time-out. When by then nothing at all arrived although the stream
+// started at least a call time-out ago (OSTREL_CALL_TIMEOUT_MS; a server
+// that could not or would not call back), the stream ends as failed, with
+// an exception that says so.
 template <class BO, class POA_Callback, class Seq>
 class VCallback : public AllCallbackImpl {
   class Servant;
@@ -97,7 +104,13 @@ class VCallback : public AllCallbackImpl {
   VCallback& operator=(VCallback const&) = delete;
 
   // Activates the servant (once) and gives a new reference to it.
-  Reference _this() { return servant_->_this(); }
+  Reference _this() {
+    if (servant_->Activate()) {
+      std::lock_guard<std::mutex> lock(mutex_);
+      started_ = std::chrono::steady_clock::now();
+    }
+    return servant_->_this();
+  }
 
   // A delivery made directly (not through the ORB); the observer hears of it
   // through OnDirectData.
@@ -170,10 +183,22 @@ class VCallback : public AllCallbackImpl {
   }
 
   // Waits until the stream ended (finished, limit reached or failed); false
-  // when `timeout` passed first.
+  // when `timeout` passed first. A stream that received nothing by then,
+  // a call time-out after it started, ends failed: GetException() says that
+  // no delivery arrived.
   bool WaitForEnd(std::chrono::milliseconds timeout) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    return ended_.wait_for(lock, timeout, [this] { return stopped_ || failed_ || told_end_; });
+    {
+      std::unique_lock<std::mutex> lock(mutex_);
+      if (ended_.wait_for(lock, timeout, [this] { return stopped_ || failed_ || told_end_; })) {
+        return true;
+      }
+      if (received_ > 0 || started_ == std::chrono::steady_clock::time_point()) return false;
+    }
+    unsigned long const limit_ms = Ostrel::Instance()->Config().call_timeout_ms;
+    auto const waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started_);
+    if (limit_ms > 0 && waited.count() >= static_cast<long>(limit_ms)) NoDelivery(waited);
+    return false;
   }
 
  private:
@@ -226,25 +251,31 @@ class VCallback : public AllCallbackImpl {
       Forward([&](VCallback* cb) { cb->setDomainException(e); });
     }
 
-    // _this() activates through this POA; remembering that it was asked for
-    // tells Deactivate whether there is anything to undo (asking an
-    // implicitly activating POA for the id would activate the servant).
-    PortableServer::POA_ptr _default_POA() override {
-      activated_ = true;
-      return Ostrel::Instance()->CallbackPoa();
+    PortableServer::POA_ptr _default_POA() override { return Ostrel::Instance()->CallbackPoa(); }
+
+    // True when this call activated it.
+    bool Activate() {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (id_) return false;
+      id_.reset(Ostrel::Instance()->ActivateCallback(this));
+      return true;
     }
 
-    // Takes the servant off the POA; the POA drops its reference once the
-    // last request on it completed.
+    // Takes the servant off the POA, so that later calls are refused; the
+    // POA drops its reference once the last request on it completed.
     void Deactivate() {
-      if (!activated_) return;
+      PortableServer::ObjectId_var id;
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!id_ || deactivated_) return;
+        deactivated_ = true;
+        id = new PortableServer::ObjectId(*id_);
+      }
       try {
         PortableServer::POA_var poa = Ostrel::Instance()->CallbackPoa();
-        if (CORBA::is_nil(poa.in())) return;
-        PortableServer::ObjectId_var id = poa->servant_to_id(this);
-        poa->deactivate_object(id.in());
+        if (!CORBA::is_nil(poa.in())) poa->deactivate_object(id.in());
       } catch (CORBA::Exception&) {
-        // The ORB is gone or the object was never active: nothing to undo.
+        // The ORB is gone or the object no longer active: nothing to undo.
       }
     }
 
@@ -261,7 +292,9 @@ class VCallback : public AllCallbackImpl {
     }
 
     std::shared_ptr<Gate> gate_;
-    std::atomic<bool> activated_{false};
+    std::mutex mutex_;
+    std::unique_ptr<PortableServer::ObjectId> id_;
+    bool deactivated_ = false;
   };
 
   static unsigned int MaxHitsFromSettings() {
@@ -316,6 +349,7 @@ class VCallback : public AllCallbackImpl {
       queued = objects_.size();
       received = received_;
     }
+    servant_->Deactivate();
     if (o != nullptr && queued > 0) o->OnData(static_cast<unsigned int>(queued));
     if (o != nullptr) {
       o->OnFinished(received);
@@ -325,6 +359,26 @@ class VCallback : public AllCallbackImpl {
     std::lock_guard<std::mutex> lock(mutex_);
     told_end_ = true;
     ended_.notify_all();
+  }
+
+  // The wait ran out before the first delivery: the server could not or
+  // would not call back (a refused callback endpoint, for instance). Ends
+  // the stream as failed rather than as an empty one.
+  void NoDelivery(std::chrono::milliseconds waited) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (stopped_ || received_ > 0) return;
+      AllCallbackImpl::finished();
+      stopped_ = true;
+    }
+    servant_->Deactivate();
+    std::string const server =
+        Ostrel::Instance()->Config().host + ":" + std::to_string(Ostrel::Instance()->Config().port);
+    Fail(std::make_unique<VException>(
+        StringConverter::ToWide("no delivery arrived from the application server " + server +
+                                " within " + std::to_string(waited.count()) +
+                                " ms; it may have refused to call back (see its log)"),
+        L"VCallback", L"", VException::kCallback, true));
   }
 
   void Fail(std::unique_ptr<VException> x) {
@@ -359,6 +413,8 @@ class VCallback : public AllCallbackImpl {
   std::atomic<VCallbackObserver*> observer_{nullptr};
   std::unique_ptr<VException> exception_;
   std::vector<std::unique_ptr<VException>> old_exceptions_;
+  // When _this() activated the servant; the epoch while it has not.
+  std::chrono::steady_clock::time_point started_;
   std::shared_ptr<Gate> const gate_ = std::make_shared<Gate>(this);
   Servant* const servant_ = new Servant(gate_);
 };

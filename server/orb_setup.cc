@@ -1,11 +1,15 @@
 #include "orb_setup.h"
 
+#include <arpa/inet.h>
 #include <omniORB4/BiDirPolicy.h>
 #include <omniORB4/IIOP.h>
 #include <omniORB4/cdrStream.h>
 #include <omniORB4/omniIOR.h>
 #include <omniORB4/sslContext.h>
+#include <openssl/x509v3.h>
 
+#include <cstdio>
+#include <mutex>
 #include <utility>
 
 namespace ostrel::server {
@@ -16,8 +20,72 @@ namespace {
 // open to callbacks over the client's connection.
 PortableServer::POA_var g_bidir;
 
+// The host a streaming thread is about to call back (the host in the
+// callback reference) and why its last connection was refused.
+thread_local std::string t_callback_host;
+thread_local std::string t_refusal;
+
+// The context of the connections this server opens to listening callback
+// endpoints: the same certificate, the authorities of --tls-ca (none: every
+// such connection is refused), and the peer always verified.
+SSL_CTX* g_callback_ctx = nullptr;
+
+std::string VerifyReason(int error) { return X509_verify_cert_error_string(error); }
+
+// Subject alternative names only (never the CN, no partial wildcards), as the
+// clients check the server.
+bool NameMatches(X509* cert, std::string host) {
+  if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+    host = host.substr(1, host.size() - 2);
+  }
+  unsigned char addr[16];
+  if (inet_pton(AF_INET, host.c_str(), addr) == 1 || inet_pton(AF_INET6, host.c_str(), addr) == 1) {
+    return X509_check_ip_asc(cert, host.c_str(), 0) == 1;
+  }
+  const unsigned flags = X509_CHECK_FLAG_NEVER_CHECK_SUBJECT | X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS;
+  return X509_check_host(cert, host.c_str(), host.size(), flags, nullptr) == 1;
+}
+
+int CallbackVerify(int ok, X509_STORE_CTX* ctx) {
+  if (!ok) {
+    t_refusal = VerifyReason(X509_STORE_CTX_get_error(ctx));
+    return 0;
+  }
+  if (X509_STORE_CTX_get_error_depth(ctx) != 0) return ok;
+  if (t_callback_host.empty() ||
+      !NameMatches(X509_STORE_CTX_get_current_cert(ctx), t_callback_host)) {
+    t_refusal = "certificate does not name " + t_callback_host;
+    X509_STORE_CTX_set_error(ctx, X509_V_ERR_HOSTNAME_MISMATCH);
+    return 0;
+  }
+  return ok;
+}
+
+// Connections this server opens are callbacks: they leave the accepting
+// context (which may verify nothing) for the callback context.
+void Info(const SSL* ssl, int where, int) {
+  if (SSL_is_server(const_cast<SSL*>(ssl)) || !(where & SSL_CB_HANDSHAKE_START)) return;
+  SSL* s = const_cast<SSL*>(ssl);
+  if (SSL_get_SSL_CTX(s) != g_callback_ctx) SSL_set_SSL_CTX(s, g_callback_ctx);
+  SSL_set_verify(s, SSL_VERIFY_PEER, CallbackVerify);
+}
+
+SSL_CTX* NewCallbackContext(const std::string& cert, const std::string& ca) {
+  SSL_CTX* ctx = SSL_CTX_new(TLS_client_method());
+  if (ctx == nullptr || SSL_CTX_use_certificate_chain_file(ctx, cert.c_str()) != 1 ||
+      SSL_CTX_use_PrivateKey_file(ctx, cert.c_str(), SSL_FILETYPE_PEM) != 1 ||
+      (!ca.empty() && SSL_CTX_load_verify_locations(ctx, ca.c_str(), nullptr) != 1)) {
+    throw CORBA::INITIALIZE(0, CORBA::COMPLETED_NO);
+  }
+  SSL_CTX_set_min_proto_version(ctx, TLS1_2_VERSION);
+  SSL_CTX_set_verify(ctx, SSL_VERIFY_PEER, CallbackVerify);
+  SSL_CTX_set_info_callback(ctx, Info);
+  return ctx;
+}
+
 // TLS with the key and certificate in one file; client certificates are
-// required exactly when authorities for them are given.
+// required exactly when authorities for them are given. Connections this
+// server opens use the callback context.
 class ServerTlsContext : public sslContext {
  public:
   ServerTlsContext(std::string cert, std::string ca)
@@ -147,6 +215,8 @@ CORBA::ORB_ptr InitOrb(const Listen& listen, bool quiet) {
   const std::string publish =
       listen.publish.empty() ? "addr" : (tls ? "giop:ssl:" : "giop:tcp:") + listen.publish;
   if (tls) {
+    g_callback_ctx = NewCallbackContext(listen.tls_cert, listen.tls_ca);
+    sslContext::info_callback = Info;
     // Taken by the ORB's TLS transport at start, freed at destroy().
     sslContext::singleton = new ServerTlsContext(listen.tls_cert, listen.tls_ca);
   }
@@ -206,6 +276,26 @@ CORBA::Object_ptr ActivateNamed(PortableServer::POA_ptr named, const std::string
 }
 
 void ReleaseAdapters() { g_bidir = PortableServer::POA::_nil(); }
+
+void ExpectCallbackPeer(CORBA::Object_ptr callback) {
+  t_refusal.clear();
+  IIOP::ProfileBody body;
+  std::string host;
+  int port = 0;
+  if (CORBA::is_nil(callback) || !FirstProfile(callback, body)) {
+    t_callback_host.clear();
+  } else if (CsiTlsAddress(body, host, port)) {
+    t_callback_host = host;
+  } else {
+    t_callback_host = body.address.host.in();
+  }
+}
+
+std::string TakeCallbackRefusal() {
+  std::string why;
+  why.swap(t_refusal);
+  return why;
+}
 
 int ListeningPort(CORBA::Object_ptr ref) {
   IIOP::ProfileBody body;

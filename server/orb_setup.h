@@ -40,6 +40,15 @@ CORBA::Object_ptr ActivateNamed(PortableServer::POA_ptr named, const std::string
 // Lets go of the adapters NamedAdapter made; before the ORB is destroyed.
 void ReleaseAdapters();
 
+// Under TLS, a callback connection this thread opens must show a
+// certificate of the server's authorities that names the host in `callback`
+// (a client's callback reference). Call before calling back.
+void ExpectCallbackPeer(CORBA::Object_ptr callback);
+
+// Why this thread's last callback connection was refused; empty when none
+// was. Clears it.
+std::string TakeCallbackRefusal();
+
 // The TCP port an object reference of this server points to (the TLS port
 // when it serves TLS).
 int ListeningPort(CORBA::Object_ptr ref);

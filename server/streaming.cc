@@ -65,6 +65,13 @@ void Streamer::Ended(const std::string& operation, const char* reason) const {
     std::fprintf(stderr, "reference_server: stream of %s ended: %s\n", operation.c_str(), reason);
 }
 
+void Streamer::Refused(const std::string& operation, CORBA::Object_ptr callback,
+                       const std::string& why) const {
+  std::fprintf(stderr,
+               "reference_server: stream of %s not delivered: callback endpoint %s refused: %s\n",
+               operation.c_str(), ReferenceAddress(callback).c_str(), why.c_str());
+}
+
 void Streamer::Interrupt(query::AllCallback_ptr callback, const Fault& fault) {
   switch (fault.kind) {
     case ref::STREAM_SET_EXCEPTION: {

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "faults.h"
+#include "orb_setup.h"
 #include "serverbase.hh"
 
 namespace ostrel::server {
@@ -32,7 +33,9 @@ class Streamer {
 
   // Delivers `data` to `callback` on a streaming thread: putData per batch,
   // then finished(); a stream fault changes the end (see reference.idl). A
-  // client that fails or disappears ends its stream quietly. Returns at once.
+  // client that fails or disappears ends its stream quietly; a callback
+  // endpoint refused under TLS (see ExpectCallbackPeer) is logged, always.
+  // Returns at once.
   template <class Callback, class Seq>
   void Send(typename Callback::_ptr_type callback, Seq data, std::optional<Fault> fault,
             std::string operation);
@@ -48,6 +51,9 @@ class Streamer {
   bool Pause(int delay_ms);
   bool stopping() const;
   void Ended(const std::string& operation, const char* reason) const;
+  // A callback this server refused to make: logged even when quiet.
+  void Refused(const std::string& operation, CORBA::Object_ptr callback,
+               const std::string& why) const;
   // Ends the stream as the fault says, after half of it was sent.
   static void Interrupt(com::ostrel::serverbase::query::AllCallback_ptr callback,
                         const Fault& fault);
@@ -78,6 +84,7 @@ void Streamer::Send(typename Callback::_ptr_type callback, Seq data, std::option
     const CORBA::ULong batches = (total + batch - 1) / batch;
     const CORBA::ULong send = fault ? batches / 2 : batches;
     auto* buffer = total > 0 ? items->get_buffer() : nullptr;
+    ExpectCallbackPeer(ref->in());
     try {
       for (CORBA::ULong b = 0; b < send; ++b) {
         if ((b > 0 && !Pause(delay_ms)) || stopping()) return Ended(operation, "server stopping");
@@ -92,6 +99,8 @@ void Streamer::Send(typename Callback::_ptr_type callback, Seq data, std::option
     } catch (const com::ostrel::serverbase::query::PutDataException&) {
       Ended(operation, "client raised PutDataException");
     } catch (const CORBA::SystemException& e) {
+      const std::string refused = TakeCallbackRefusal();
+      if (!refused.empty()) return Refused(operation, ref->in(), refused);
       Ended(operation, e._name());
     } catch (const CORBA::Exception& e) {
       Ended(operation, e._name());

@@ -1,17 +1,29 @@
 #include "orb_binding.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
+#include <netdb.h>
 #include <omniORB4/BiDirPolicy.h>
+#include <omniORB4/giopEndpoint.h>
+#include <omniORB4/omniServer.h>
 #include <omniORB4/sslContext.h>
 #include <openssl/err.h>
+#include <openssl/pem.h>
 #include <openssl/x509v3.h>
+#include <poll.h>
+#include <sys/random.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ostrel {
 namespace base {
@@ -22,6 +34,9 @@ std::mutex g_mutex;
 std::string g_server_name;        // guarded by g_mutex
 std::string g_failure;            // guarded by g_mutex
 bool g_have_client_cert = false;  // guarded by g_mutex
+ClientOrbOptions g_options;       // guarded by g_mutex
+// A handshake with the server completed since the last AskServerWhy.
+bool g_handshake_done = false;  // guarded by g_mutex
 // A plain pointer: released by DestroyClientOrb, never by a static destructor
 // at exit, when the ORB may be half gone.
 PortableServer::POA_ptr g_callback_poa = PortableServer::POA::_nil();
@@ -80,22 +95,33 @@ std::string CertificateNames(X509* cert) {
   return names.empty() ? "no host name" : names;
 }
 
-bool NameMatches(X509* cert, std::string const& host) {
+// Subject alternative names only, as browsers check them: never the subject
+// CN, and no partial wildcards such as f*.example.com. "[::1]" is the
+// address ::1.
+bool NameMatches(X509* cert, std::string host) {
+  if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+    host = host.substr(1, host.size() - 2);
+  }
   unsigned char addr[16];
   bool const is_ip =
       inet_pton(AF_INET, host.c_str(), addr) == 1 || inet_pton(AF_INET6, host.c_str(), addr) == 1;
   if (is_ip) return X509_check_ip_asc(cert, host.c_str(), 0) == 1;
-  return X509_check_host(cert, host.c_str(), host.size(), 0, nullptr) == 1;
+  unsigned int const flags =
+      X509_CHECK_FLAG_NEVER_CHECK_SUBJECT | X509_CHECK_FLAG_NO_PARTIAL_WILDCARDS;
+  return X509_check_host(cert, host.c_str(), host.size(), flags, nullptr) == 1;
 }
 
-// The ORB checks the chain only; the server's name is checked here, on
-// connections this process opens (not on callbacks it accepts).
+// The ORB checks the chain only; the name is checked here. On connections
+// this process opens the peer must name the configured server; on
+// callback connections it accepts (a listening callback endpoint under TLS)
+// too: only the server may call back.
 int Verify(int ok, X509_STORE_CTX* ctx) {
   auto* ssl =
       static_cast<SSL*>(X509_STORE_CTX_get_ex_data(ctx, SSL_get_ex_data_X509_STORE_CTX_idx()));
-  if (ssl == nullptr || SSL_is_server(ssl)) return ok;
+  if (ssl == nullptr) return 0;
+  bool const accepted = SSL_is_server(ssl);
   if (!ok) {
-    RecordFailure(VerifyReason(X509_STORE_CTX_get_error(ctx)), false);
+    if (!accepted) RecordFailure(VerifyReason(X509_STORE_CTX_get_error(ctx)), false);
     return 0;
   }
   if (X509_STORE_CTX_get_error_depth(ctx) != 0) return ok;
@@ -105,10 +131,12 @@ int Verify(int ok, X509_STORE_CTX* ctx) {
     std::lock_guard<std::mutex> lock(g_mutex);
     host = g_server_name;
   }
-  if (!NameMatches(cert, host)) {
-    RecordFailure(
-        "name mismatch (the certificate is for " + CertificateNames(cert) + ", not " + host + ")",
-        false);
+  if (host.empty() || !NameMatches(cert, host)) {
+    if (!accepted) {
+      RecordFailure(
+          "name mismatch (the certificate is for " + CertificateNames(cert) + ", not " + host + ")",
+          false);
+    }
     X509_STORE_CTX_set_error(ctx, X509_V_ERR_HOSTNAME_MISMATCH);
     return 0;
   }
@@ -116,10 +144,22 @@ int Verify(int ok, X509_STORE_CTX* ctx) {
 }
 
 void Info(SSL const* ssl, int where, int ret) {
-  if (SSL_is_server(const_cast<SSL*>(ssl))) return;
+  if (SSL_is_server(const_cast<SSL*>(ssl))) {
+    // Whoever calls back must present what the server presents: a
+    // certificate for server use.
+    if (where & SSL_CB_HANDSHAKE_START) {
+      SSL_set_purpose(const_cast<SSL*>(ssl), X509_PURPOSE_SSL_SERVER);
+    }
+    return;
+  }
   if (where & SSL_CB_HANDSHAKE_START) {
     // A new attempt: an older failure does not explain the next one.
     if (!SSL_is_init_finished(ssl)) RecordFailure("", true);
+    return;
+  }
+  if (where & SSL_CB_HANDSHAKE_DONE) {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_handshake_done = true;
     return;
   }
   if ((where & SSL_CB_LOOP) && SSL_get_state(ssl) == TLS_ST_CR_CERT_REQ) {
@@ -162,6 +202,15 @@ void Info(SSL const* ssl, int where, int ret) {
   }
 }
 
+// Hands OpenSSL the key's password (a std::string).
+int PasswordCallback(char* buf, int size, int, void* data) {
+  auto const* password = static_cast<std::string const*>(data);
+  int const n = static_cast<int>(password->size());
+  if (n >= size) return 0;
+  std::memcpy(buf, password->data(), static_cast<std::size_t>(n));
+  return n;
+}
+
 // The ORB's TLS context with the certificate and its key in separate files
 // (or one), and peer certificates always required.
 class TlsContext : public sslContext {
@@ -187,7 +236,7 @@ class TlsContext : public sslContext {
   }
   void set_privatekey() override {
     if (cert_.empty()) return;
-    SSL_CTX_set_default_passwd_cb(get_SSL_CTX(), Password);
+    SSL_CTX_set_default_passwd_cb(get_SSL_CTX(), PasswordCallback);
     SSL_CTX_set_default_passwd_cb_userdata(get_SSL_CTX(), &password_);
     if (SSL_CTX_use_PrivateKey_file(get_SSL_CTX(), key_.c_str(), SSL_FILETYPE_PEM) != 1 ||
         SSL_CTX_check_private_key(get_SSL_CTX()) != 1) {
@@ -197,14 +246,6 @@ class TlsContext : public sslContext {
   int set_verify_mode() override { return SSL_VERIFY_PEER | SSL_VERIFY_FAIL_IF_NO_PEER_CERT; }
 
  private:
-  static int Password(char* buf, int size, int, void* data) {
-    auto const* password = static_cast<std::string const*>(data);
-    int const n = static_cast<int>(password->size());
-    if (n >= size) return 0;
-    std::memcpy(buf, password->data(), static_cast<std::size_t>(n));
-    return n;
-  }
-
   std::string ca_, cert_, key_, password_;
 };
 
@@ -241,37 +282,181 @@ void CheckTlsFiles(ClientOrbOptions const& o) {
     throw std::runtime_error("client certificate file '" + o.cert_file +
                              "' cannot be read: " + OpenSslError());
   }
-  std::string password = o.key_password;
-  SSL_CTX_set_default_passwd_cb_userdata(ctx.get(), &password);
-  SSL_CTX_set_default_passwd_cb(ctx.get(), [](char* buf, int size, int, void* data) {
-    auto const* p = static_cast<std::string const*>(data);
-    int const n = static_cast<int>(p->size());
-    if (n >= size) return 0;
-    std::memcpy(buf, p->data(), static_cast<std::size_t>(n));
-    return n;
-  });
-  if (SSL_CTX_use_PrivateKey_file(ctx.get(), o.key_file.c_str(), SSL_FILETYPE_PEM) != 1) {
+  // A private key that others can read is no longer private: refused as a
+  // settings file with a password is.
+  struct stat st;
+  if (stat(o.key_file.c_str(), &st) == 0 && (st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+    throw std::runtime_error("client key file '" + o.key_file +
+                             "' can be read by other users than its owner, so it is not used; "
+                             "restrict it with: chmod 600 " +
+                             o.key_file);
+  }
+  EVP_PKEY* key = nullptr;
+  if (FILE* f = std::fopen(o.key_file.c_str(), "r")) {
+    std::string password = o.key_password;
+    key = PEM_read_PrivateKey(f, nullptr, PasswordCallback, &password);
+    std::fclose(f);
+  }
+  if (key == nullptr) {
     throw std::runtime_error("client key file '" + o.key_file +
                              "' cannot be read (wrong password?): " + OpenSslError());
   }
-  if (SSL_CTX_check_private_key(ctx.get()) != 1) {
-    throw std::runtime_error("client key file '" + o.key_file + "' does not belong to '" +
+  int const used = SSL_CTX_use_PrivateKey(ctx.get(), key);
+  EVP_PKEY_free(key);
+  if (used != 1 || SSL_CTX_check_private_key(ctx.get()) != 1) {
+    ERR_clear_error();
+    throw std::runtime_error("client key file '" + o.key_file +
+                             "' holds a key that does not belong to the certificate in '" +
                              o.cert_file + "'");
   }
 }
 
+// The endpoint of a client whose callbacks come over its own connection:
+// "giop:silent:tcp:H:P" (or ssl) puts giop:tcp:H:P into the callback
+// references, by which the server finds the connection, and listens
+// nowhere. The ORB insists on an endpoint and would otherwise listen on
+// every interface.
+class SilentEndpoint : public omni::giopEndpoint {
+ public:
+  explicit SilentEndpoint(std::string uri) : uri_(std::move(uri)) {
+    addresses_.length(1);
+    addresses_[0] = CORBA::string_dup(uri_.c_str());
+  }
+  char const* type() const override { return "giop:silent"; }
+  char const* address() const override { return uri_.c_str(); }
+  omni::orbServer::EndpointList const* addresses() const override { return &addresses_; }
+  CORBA::Boolean publish(omni::orbServer::PublishSpecs const&, CORBA::Boolean, CORBA::Boolean,
+                         omni::orbServer::EndpointList& published) override {
+    if (!omni::giopEndpoint::addToIOR(uri_.c_str())) return 0;
+    CORBA::ULong const n = published.length();
+    published.length(n + 1);
+    published[n] = CORBA::string_dup(uri_.c_str());
+    return 1;
+  }
+  CORBA::Boolean Bind() override { return 1; }
+  // Nothing to accept: waits until the ORB wakes the thread that asks. A
+  // wake-up before the wait is kept, as a real endpoint keeps it.
+  omni::giopConnection* AcceptAndMonitor(omni::giopConnection::notifyReadable_t, void*) override {
+    std::unique_lock<std::mutex> lock(mutex_);
+    woken_.wait(lock, [this] { return poked_ || shut_down_; });
+    poked_ = false;
+    return nullptr;
+  }
+  void Poke() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    poked_ = true;
+    woken_.notify_all();
+  }
+  void Shutdown() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    shut_down_ = true;
+    woken_.notify_all();
+  }
+
+ private:
+  std::string const uri_;
+  omni::orbServer::EndpointList addresses_;
+  std::mutex mutex_;
+  std::condition_variable woken_;
+  bool poked_ = false;
+  bool shut_down_ = false;
+};
+
+// The ORB never deletes the endpoints it asks for: they go with the ORB
+// (Reap, once it is destroyed).
+class SilentTransport : public omni::giopTransportImpl {
+ public:
+  SilentTransport() : giopTransportImpl("giop:silent") {}
+  omni::giopEndpoint* toEndpoint(char const* param) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    endpoints_.push_back(std::make_unique<SilentEndpoint>(std::string("giop:") + param));
+    return endpoints_.back().get();
+  }
+  void Reap() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    endpoints_.clear();
+  }
+  omni::giopAddress* toAddress(char const*) override { return nullptr; }
+  CORBA::Boolean isValid(char const*) override { return 1; }
+  CORBA::Boolean addToIOR(char const* param, omni::IORPublish* eps) override {
+    return omni::giopEndpoint::addToIOR((std::string("giop:") + param).c_str(), eps);
+  }
+  omnivector<char const*> const* getInterfaceAddress() override { return nullptr; }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::unique_ptr<SilentEndpoint>> endpoints_;
+};
+
+// Made before the first ORB starts; the ORB keeps it in its list of
+// transports for good.
+SilentTransport* Silent() {
+  static SilentTransport* const transport = new SilentTransport;
+  return transport;
+}
+
+// A port number for the address that bidirectional callback references name
+// but nothing listens on: random, so that two clients of one server are
+// not told apart by it alone.
+int UnboundPort() {
+  unsigned short r = 0;
+  if (getrandom(&r, sizeof r, 0) != static_cast<ssize_t>(sizeof r)) r = 0;
+  return 1024 + r % (65536 - 1024);
+}
+
+// A TCP connection to host:port within `ms`; -1 when there is none.
+int Connect(std::string host, int port, int ms) {
+  if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+    host = host.substr(1, host.size() - 2);
+  }
+  addrinfo hints{};
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) return -1;
+  int fd = -1;
+  for (addrinfo* a = found; a != nullptr && fd < 0; a = a->ai_next) {
+    fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
+    if (fd < 0) continue;
+    if (connect(fd, a->ai_addr, a->ai_addrlen) != 0 && errno == EINPROGRESS) {
+      pollfd p{fd, POLLOUT, 0};
+      int error = 0;
+      socklen_t len = sizeof error;
+      if (poll(&p, 1, ms) != 1 || getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &len) != 0 ||
+          error != 0) {
+        close(fd);
+        fd = -1;
+      }
+    }
+  }
+  freeaddrinfo(found);
+  if (fd >= 0) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    timeval tv{ms / 1000, (ms % 1000) * 1000};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
+  }
+  return fd;
+}
+
 }  // namespace
+
+void InitTlsLibrary() { OPENSSL_init_ssl(0, nullptr); }
 
 CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
   ClientOrbOptions o = given;
   if (o.key_file.empty()) o.key_file = o.cert_file;
   std::string const timeout = std::to_string(o.call_timeout_ms);
   bool const bidir = o.callback_host.empty();
-  // Bidirectional: the listening endpoint is only the address the callback
-  // references name; the server finds this client's connection by it.
+  std::string const transport = o.tls ? "ssl:" : "tcp:";
+  // Bidirectional: nothing listens (SilentEndpoint). The callback references
+  // still name an address, by which the server finds this client's
+  // connection.
+  Silent();
   std::string const endpoint =
-      std::string(o.tls ? "giop:ssl:" : "giop:tcp:") + (bidir ? "127.0.0.1" : o.callback_host) +
-      ":" + (bidir || o.callback_port == 0 ? "" : std::to_string(o.callback_port));
+      (bidir ? "giop:silent:" : "giop:") + transport +
+      (bidir
+           ? "127.0.0.1:" + std::to_string(UnboundPort())
+           : o.callback_host + ":" + (o.callback_port == 0 ? "" : std::to_string(o.callback_port)));
   // A TLS client never falls back to plain connections.
   std::string const rule = std::string("* ") + (o.tls ? "ssl" : "tcp") + (bidir ? ",bidir" : "");
 
@@ -280,6 +465,7 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_failure.clear();
     g_have_client_cert = o.tls && !o.cert_file.empty();
+    g_options = o;
   }
   if (o.tls) {
     CheckTlsFiles(o);
@@ -319,20 +505,15 @@ CORBA::ORB_ptr InitClientOrb(ClientOrbOptions const& given) {
   CORBA::Object_var obj = orb->resolve_initial_references("RootPOA");
   PortableServer::POA_var root = PortableServer::POA::_narrow(obj);
   PortableServer::POAManager_var manager = root->the_POAManager();
-  PortableServer::POA_var callbacks;
-  if (bidir) {
-    // Upcalls over the client's own connection reach only objects of a POA
-    // that allows them.
-    // Implicit activation like the root POA's: callback objects use _this().
-    CORBA::PolicyList policies;
-    policies.length(2);
-    policies[0] = new BiDirPolicy::BidirectionalPolicy(BiDirPolicy::BOTH);
-    policies[1] = root->create_implicit_activation_policy(PortableServer::IMPLICIT_ACTIVATION);
-    callbacks = root->create_POA("callbacks", manager, policies);
-    policies[1]->destroy();
-  } else {
-    callbacks = PortableServer::POA::_duplicate(root);
-  }
+  // Ids of our choosing (ActivateCallback): the ORB's own are a time and a
+  // counter, which another process could guess. Upcalls over the client's
+  // own connection reach only objects of a POA that allows them.
+  CORBA::PolicyList policies;
+  policies.length(bidir ? 2 : 1);
+  policies[0] = root->create_id_assignment_policy(PortableServer::USER_ID);
+  if (bidir) policies[1] = new BiDirPolicy::BidirectionalPolicy(BiDirPolicy::BOTH);
+  PortableServer::POA_var callbacks = root->create_POA("callbacks", manager, policies);
+  policies[0]->destroy();
   manager->activate();
   std::lock_guard<std::mutex> lock(g_mutex);
   CORBA::release(g_callback_poa);
@@ -345,6 +526,23 @@ PortableServer::POA_ptr CallbackPoa() {
   return PortableServer::POA::_duplicate(g_callback_poa);
 }
 
+PortableServer::ObjectId* ActivateCallback(PortableServer::Servant servant) {
+  PortableServer::ObjectId_var id = new PortableServer::ObjectId(16);
+  id->length(16);
+  std::size_t got = 0;
+  while (got < 16) {
+    ssize_t const n = getrandom(id->get_buffer() + got, 16 - got, 0);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw CORBA::NO_RESOURCES(0, CORBA::COMPLETED_NO);
+    }
+    got += static_cast<std::size_t>(n);
+  }
+  PortableServer::POA_var poa = CallbackPoa();
+  poa->activate_object_with_id(id.in(), servant);
+  return id._retn();
+}
+
 void DestroyClientOrb(CORBA::ORB_ptr orb) {
   {
     std::lock_guard<std::mutex> lock(g_mutex);
@@ -352,6 +550,7 @@ void DestroyClientOrb(CORBA::ORB_ptr orb) {
     g_callback_poa = PortableServer::POA::_nil();
   }
   orb->destroy();
+  Silent()->Reap();
 }
 
 std::string ObjectUrl(bool tls, std::string const& host, int port, char const* key) {
@@ -360,9 +559,60 @@ std::string ObjectUrl(bool tls, std::string const& host, int port, char const* k
          std::to_string(port) + "/" + key;
 }
 
+bool CertificateNamesHost(std::string const& pem_file, std::string const& host) {
+  FILE* f = std::fopen(pem_file.c_str(), "r");
+  if (f == nullptr) return false;
+  X509* cert = PEM_read_X509(f, nullptr, nullptr, nullptr);
+  std::fclose(f);
+  ERR_clear_error();
+  bool const named = cert != nullptr && NameMatches(cert, host);
+  X509_free(cert);
+  return named;
+}
+
 void ExpectServerName(std::string const& host) {
   std::lock_guard<std::mutex> lock(g_mutex);
   g_server_name = host;
+}
+
+std::string AskServerWhy(std::string const& host, int port) {
+  ClientOrbOptions o;
+  {
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (!g_handshake_done || !g_options.tls) return "";
+    g_handshake_done = false;
+    o = g_options;
+  }
+  // The same authorities, certificate and checks as the ORB's connections;
+  // the callbacks record what the server says.
+  std::unique_ptr<SSL_CTX, void (*)(SSL_CTX*)> ctx(SSL_CTX_new(TLS_client_method()), SSL_CTX_free);
+  if (!ctx) return "";
+  SSL_CTX_set_default_passwd_cb(ctx.get(), PasswordCallback);
+  SSL_CTX_set_default_passwd_cb_userdata(ctx.get(), &o.key_password);
+  if (SSL_CTX_load_verify_locations(ctx.get(), o.ca_file.c_str(), nullptr) != 1 ||
+      (!o.cert_file.empty() &&
+       (SSL_CTX_use_certificate_chain_file(ctx.get(), o.cert_file.c_str()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(ctx.get(), o.key_file.c_str(), SSL_FILETYPE_PEM) != 1))) {
+    ERR_clear_error();
+    return "";
+  }
+  SSL_CTX_set_verify(ctx.get(), SSL_VERIFY_PEER, Verify);
+  SSL_CTX_set_info_callback(ctx.get(), Info);
+  int const fd = Connect(host, port, 2000);
+  if (fd < 0) return "";
+  SSL* ssl = SSL_new(ctx.get());
+  SSL_set_fd(ssl, fd);
+  // A server that refuses our certificate says so after its handshake
+  // (TLS 1.3): the first read brings its alert, or its tickets and then
+  // silence when it accepts.
+  if (SSL_connect(ssl) == 1) {
+    char byte;
+    SSL_read(ssl, &byte, 1);
+  }
+  SSL_free(ssl);
+  close(fd);
+  ERR_clear_error();
+  return TakeHandshakeFailure();
 }
 
 std::string TakeHandshakeFailure() {

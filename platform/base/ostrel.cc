@@ -26,11 +26,18 @@ char const kLoginServant[] = "com.ostrel.serverbase.access.LoginServantImpl";
 Ostrel* g_instance = nullptr;
 std::mutex g_instance_mutex;
 
+// An environment variable that is set and not empty; null otherwise. An
+// empty one must not turn a setting of the file off (Transport = tls).
+char const* FromEnvironment(char const* env) {
+  char const* v = std::getenv(env);
+  return v != nullptr && v[0] != '\0' ? v : nullptr;
+}
+
 // The value of a setting: the environment variable if set, else the key of
 // the section in the settings file, else empty.
 std::string Lookup(char const* env, wchar_t const* section, std::wstring const& key,
                    std::vector<Setting*> const& settings) {
-  if (char const* v = std::getenv(env)) return v;
+  if (char const* v = FromEnvironment(env)) return v;
   std::string value;
   for (Setting* s : settings) {
     if (s->GetSection() == section && s->GetKey() == key) value = s->GetValue().c_str();
@@ -133,7 +140,7 @@ RuntimeConfig RuntimeConfig::Load() {
   }
   c.user = StringConverter::ToWide(Lookup("OSTREL_USER", L"User", raw));
   c.password = StringConverter::ToWide(Lookup("OSTREL_PASSWORD", L"Password", raw));
-  if (!c.password.empty() && std::getenv("OSTREL_PASSWORD") == nullptr) {
+  if (!c.password.empty() && FromEnvironment("OSTREL_PASSWORD") == nullptr) {
     c.password_refused = PasswordRefused(path);
     if (!c.password_refused.empty()) c.password.clear();
   }
@@ -155,7 +162,7 @@ RuntimeConfig RuntimeConfig::Load() {
   if (c.tls && c.ca_file.empty()) {
     BadSetting("OSTREL_TLS_CA_FILE", "TlsCaFile", "", "the file of trusted authorities");
   }
-  if (c.tls && !c.key_password.empty() && std::getenv("OSTREL_TLS_KEY_PASSWORD") == nullptr) {
+  if (c.tls && !c.key_password.empty() && FromEnvironment("OSTREL_TLS_KEY_PASSWORD") == nullptr) {
     std::string const refused = PasswordRefused(path);
     if (!refused.empty()) {
       throw VException(StringConverter::ToWide(refused), L"RuntimeConfig", L"",
@@ -177,6 +184,16 @@ RuntimeConfig RuntimeConfig::Load() {
                        L"RuntimeConfig", L"", VException::kUnknown, false);
     }
     c.callback_port = static_cast<int>(port);
+    // The server's callbacks then arrive over TLS at this process, which
+    // needs a certificate to show them.
+    if (c.tls && c.cert_file.empty()) {
+      throw VException(
+          StringConverter::ToWide(
+              "setting OSTREL_TLS_CERT_FILE ([Server] TlsCertFile) is empty, expected the "
+              "certificate of the listening callback endpoint " +
+              callback + " (OSTREL_CALLBACK_ENDPOINT)"),
+          L"RuntimeConfig", L"", VException::kUnknown, false);
+    }
   }
   return c;
 }
@@ -185,8 +202,12 @@ Ostrel* Ostrel::Instance() {
   std::lock_guard<std::mutex> lock(g_instance_mutex);
   // Deleted by Shutdown(), and at exit: the ORB's threads serve the
   // connection callbacks come over and must stop before the ORB's own static
-  // objects go. Registered after the ORB library started, so it runs first.
-  static bool const at_exit = std::atexit([] { Shutdown(); }) == 0;
+  // objects go, and before the TLS library's clean-up, which it registers
+  // when it starts. Both started first, so this handler runs before them.
+  static bool const at_exit = [] {
+    orb_binding::InitTlsLibrary();
+    return std::atexit([] { Shutdown(); }) == 0;
+  }();
   (void)at_exit;
   if (!g_instance) g_instance = new Ostrel();
   return g_instance;
@@ -219,6 +240,10 @@ Ostrel::Ostrel() : config_(RuntimeConfig::Load()) {
 }
 
 PortableServer::POA_ptr Ostrel::CallbackPoa() const { return orb_binding::CallbackPoa(); }
+
+PortableServer::ObjectId* Ostrel::ActivateCallback(PortableServer::Servant servant) const {
+  return orb_binding::ActivateCallback(servant);
+}
 
 void Ostrel::SetToken(access::AccessToken_ptr token) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -334,21 +359,33 @@ void Ostrel::ConvertException(CORBA::Exception& e) const {
                   static_cast<unsigned long>(x->minor()), CompletionText(x->completed()));
     std::string message = Explain(name) + " (" + name + ", " + detail + ")";
     if (name == "TRANSIENT" || name == "COMM_FAILURE" || name == "TIMEOUT") {
-      std::string server;
+      std::string host;
+      int port;
       bool tls;
+      unsigned long timeout_ms;
       {
         std::lock_guard<std::mutex> lock(mutex_);
-        server = config_.host + ":" + std::to_string(config_.port);
+        host = config_.host;
+        port = config_.port;
         tls = config_.tls;
+        timeout_ms = config_.call_timeout_ms;
       }
-      std::string const why = orb_binding::TakeHandshakeFailure();
+      std::string const server = host + ":" + std::to_string(port);
+      std::string why = orb_binding::TakeHandshakeFailure();
+      if (tls && why.empty() && name != "TIMEOUT") why = orb_binding::AskServerWhy(host, port);
       if (tls && !why.empty()) {
         message = "secure connection to the application server " + server + " failed: " + why +
                   " (" + name + ", " + detail + ")";
+      } else if (name == "TIMEOUT") {
+        message = "the application server " + server + " did not answer within " +
+                  std::to_string(timeout_ms) + " ms (OSTREL_CALL_TIMEOUT_MS) (" + name + ", " +
+                  detail + ")";
       } else if (!tls && name == "COMM_FAILURE") {
         // What a plain client sees of a server that accepts TLS only.
         message += "; the application server " + server +
                    " closed the connection (if it accepts TLS only, set OSTREL_TRANSPORT=tls)";
+      } else {
+        message += "; application server " + server;
       }
     }
     VException v(StringConverter::ToWide(message), Widen(name.c_str()), Widen(detail),

@@ -33,8 +33,9 @@ using optException = com::ostrel::serverbase::applicationexception::optException
 //   OSTREL_TLS_KEY_PASSWORD  [Server] TlsKeyPassword  the key's password
 //   OSTREL_CALLBACK_ENDPOINT [Callback] Endpoint      bidir (default) or host[:port] to listen on
 //
-// A malformed value is reported when the singleton starts, naming the
-// setting; a missing endpoint when the first servant is looked up. A
+// An environment variable that is set but empty counts as unset: the
+// settings file's value stands. A malformed value is reported when the
+// singleton starts, naming the setting; a missing endpoint when the first servant is looked up. A
 // password in a settings file that others than its owner may read is not
 // used: Login() (and, for the key's password, the start) fails naming the
 // file.
@@ -98,6 +99,8 @@ class Ostrel {
   CORBA::ORB_ptr Orb() const { return orb_.in(); }
   // The POA that callback objects are activated in; a new reference.
   PortableServer::POA_ptr CallbackPoa() const;
+  // Activates a callback servant there under an unguessable key; its id.
+  PortableServer::ObjectId* ActivateCallback(PortableServer::Servant servant) const;
   RuntimeConfig const& Config() const { return config_; }
 
   // Replaces the cached reference `looked_up` of servant `name` by `narrowed`,

@@ -5,9 +5,11 @@
 
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -39,9 +41,7 @@ inline std::string const& Certs() {
       char tmpl[] = "/tmp/ostrel-certs-XXXXXX";
       if (mkdtemp(tmpl) == nullptr) throw std::runtime_error("mkdtemp failed");
       path = tmpl;
-      std::string const file = __FILE__;
-      std::string const script =
-          file.substr(0, file.rfind("/tests/")) + "/scripts/make-test-certs.sh";
+      std::string const script = std::string(OSTREL_SOURCE_DIR) + "/scripts/make-test-certs.sh";
       if (std::system((script + " " + path + " >/dev/null").c_str()) != 0) {
         throw std::runtime_error("make-test-certs.sh failed");
       }
@@ -67,15 +67,32 @@ inline Env TlsClient(char const* ca = "ca.pem", bool with_cert = true) {
   return env;
 }
 
+// A TLS client whose callback endpoint listens on `host`: it shows the
+// certificate made for that endpoint (127.0.0.2) to the server and to
+// callers.
+inline Env ListeningTlsClient(std::string const& host = "127.0.0.2",
+                              char const* cert = "callback.pem") {
+  return {{"OSTREL_TRANSPORT", "tls"},
+          {"OSTREL_TLS_CA_FILE", Cert("ca.pem")},
+          {"OSTREL_TLS_CERT_FILE", Cert(cert)},
+          {"OSTREL_CALLBACK_ENDPOINT", host}};
+}
+
+inline char const* const kRuntimeVariables[] = {"OSTREL_TRANSPORT",
+                                                "OSTREL_TLS_CA_FILE",
+                                                "OSTREL_TLS_CERT_FILE",
+                                                "OSTREL_TLS_KEY_FILE",
+                                                "OSTREL_TLS_KEY_PASSWORD",
+                                                "OSTREL_CALLBACK_ENDPOINT",
+                                                "OSTREL_PASSWORD",
+                                                "OSTREL_USER",
+                                                "OSTREL_SERVER"};
+
 // Starts the runtime afresh with `env` on top of the test environment; the
 // next Ostrel::Instance() reads it.
 inline void RestartRuntime(Env const& env) {
   base::Ostrel::Shutdown();
-  for (char const* name :
-       {"OSTREL_TRANSPORT", "OSTREL_TLS_CA_FILE", "OSTREL_TLS_CERT_FILE", "OSTREL_TLS_KEY_FILE",
-        "OSTREL_TLS_KEY_PASSWORD", "OSTREL_CALLBACK_ENDPOINT", "OSTREL_PASSWORD", "OSTREL_USER"}) {
-    unsetenv(name);
-  }
+  for (char const* name : kRuntimeVariables) unsetenv(name);
   for (auto const& [name, value] : env) setenv(name, value.c_str(), 1);
 }
 
@@ -94,6 +111,57 @@ inline std::vector<std::string> TlsServerArgs(char const* cert = "server.pem",
     args.push_back(Cert("ca.pem"));
   }
   return args;
+}
+
+// What tests/support/peer_tool did: its exit status (-1: killed by a
+// signal) and what it printed.
+struct PeerRun {
+  int status = -1;
+  std::string output;
+};
+
+// Runs peer_tool with `args` in the test environment, with the runtime's
+// variables replaced by `env`.
+inline PeerRun RunPeer(std::vector<std::string> const& args, Env const& env) {
+  std::vector<std::string> environment;
+  for (char** e = environ; *e != nullptr; ++e) {
+    bool runtime = false;
+    for (char const* name : kRuntimeVariables) {
+      std::size_t const n = std::strlen(name);
+      runtime = runtime || (std::strncmp(*e, name, n) == 0 && (*e)[n] == '=');
+    }
+    if (!runtime) environment.emplace_back(*e);
+  }
+  for (auto const& [name, value] : env) environment.push_back(std::string(name) + "=" + value);
+  std::vector<std::string> argv_text = {OSTREL_PEER_TOOL};
+  argv_text.insert(argv_text.end(), args.begin(), args.end());
+  std::vector<char*> argv, envp;
+  for (auto& a : argv_text) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  for (auto& e : environment) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  int fds[2];
+  if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
+  pid_t const pid = fork();
+  if (pid == 0) {
+    dup2(fds[1], 1);
+    close(fds[0]);
+    close(fds[1]);
+    execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  close(fds[1]);
+  PeerRun run;
+  char buf[512];
+  for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) {
+    run.output.append(buf, static_cast<std::size_t>(n));
+  }
+  close(fds[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
 }
 
 // A port that was free a moment ago.

@@ -1,8 +1,13 @@
 // TLS end to end: a session with a streamed query, every refusal as a clear
-// exception within the call time-out, what a relay sees on the wire, and
-// passwords in settings files others can read.
+// exception within the call time-out, what a relay sees on the wire (also
+// when the connection is refused), settings that must not downgrade, and
+// passwords and keys in files others can read.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "orb_binding.h"
 #include "ostrel.h"
 #include "reference_server.h"
 #include "relay.h"
@@ -30,6 +36,14 @@ constexpr long kCallTimeoutMs = 3000;  // OSTREL_CALL_TIMEOUT_MS of the e2e test
 
 class Tls : public ::testing::Test {
  protected:
+  // A TLS client whose certificate comes from an authority the servers do
+  // not trust.
+  static testing::Env ForeignClient() {
+    return {{"OSTREL_TRANSPORT", "tls"},
+            {"OSTREL_TLS_CA_FILE", Cert("ca.pem")},
+            {"OSTREL_TLS_CERT_FILE", Cert("client-other-ca.pem")}};
+  }
+
   void TearDown() override { testing::RestoreSharedRuntime(); }
 
   static TestRecord NewRecord(std::string const& key, std::wstring const& surname, long pnr) {
@@ -128,12 +142,15 @@ TEST_F(Tls, SessionWithListCommitFailureAndStream) {
 // Each refusal names the server and why, well within the call time-out, and
 // nothing falls back to plain IIOP.
 TEST_F(Tls, RefusalsNameTheServerAndTheReason) {
-  testing::ReferenceServer good, expired, wrong_name;
+  testing::ReferenceServer good, expired, wrong_name, client_cert, cn_only, ip_only;
   good.Start(0, TlsServerArgs());
   expired.Start(0, TlsServerArgs("server-expired.pem", false));
   std::vector<std::string> args = TlsServerArgs("server-localhost.pem", false);
   args.insert(args.end(), {"--host", "127.0.0.2"});
   wrong_name.Start(0, args);
+  client_cert.Start(0, TlsServerArgs("client-plain-key.pem", false));
+  cn_only.Start(0, TlsServerArgs("server-cn-only.pem", false));
+  ip_only.Start(0, TlsServerArgs("server-ip-only.pem", false));
 
   struct Case {
     char const* what;
@@ -147,6 +164,14 @@ TEST_F(Tls, RefusalsNameTheServerAndTheReason) {
       {"certificate for another name", TlsClient(), "127.0.0.2", wrong_name.Port(),
        "name mismatch (the certificate is for localhost, not 127.0.0.2)"},
       {"expired certificate", TlsClient(), "127.0.0.1", expired.Port(), "expired certificate"},
+      {"server showing a certificate for client use", TlsClient(), "127.0.0.1", client_cert.Port(),
+       "certificate rejected (unsuitable certificate purpose)"},
+      {"name in the subject only", TlsClient(), "localhost", cn_only.Port(),
+       "name mismatch (the certificate is for no host name, not localhost)"},
+      {"address where the endpoint names a host", TlsClient(), "localhost", ip_only.Port(),
+       "name mismatch (the certificate is for 127.0.0.1, not localhost)"},
+      {"client certificate of another authority", ForeignClient(), "127.0.0.1", good.Port(),
+       "the server refused the connection (unknown CA)"},
       {"no client certificate", TlsClient("ca.pem", false), "127.0.0.1", good.Port(),
        "requires a client certificate"},
       {"plain client, TLS server", {}, "127.0.0.1", good.Port(), "OSTREL_TRANSPORT=tls"},
@@ -220,6 +245,188 @@ TEST_F(Tls, RelaySeesPasswordsAndRecordsOnlyInPlainMode) {
     EXPECT_EQ(relay.Contains("setTestRecord") || relay.Contains("createTestRecord"), !tls);
     RestartRuntime({});
   }
+}
+
+// Subject alternative names only, as modern clients check them.
+TEST_F(Tls, PartialWildcardsAndSubjectNamesNameNoHost) {
+  using base::orb_binding::CertificateNamesHost;
+  EXPECT_FALSE(CertificateNamesHost(Cert("server-wildcard.pem"), "f1.example.test"));
+  EXPECT_FALSE(CertificateNamesHost(Cert("server-wildcard.pem"), "foo.example.test"));
+  EXPECT_FALSE(CertificateNamesHost(Cert("server-cn-only.pem"), "localhost"));
+  EXPECT_FALSE(CertificateNamesHost(Cert("server-ip-only.pem"), "localhost"));
+  // The controls: the same rule accepts what the certificates do name.
+  EXPECT_TRUE(CertificateNamesHost(Cert("server-ip-only.pem"), "127.0.0.1"));
+  EXPECT_TRUE(CertificateNamesHost(Cert("server.pem"), "localhost"));
+  EXPECT_TRUE(CertificateNamesHost(Cert("server-ipv6.pem"), "[::1]"));
+  EXPECT_FALSE(CertificateNamesHost(Cert("server-ipv6.pem"), "[::2]"));
+}
+
+bool HaveIpv6Loopback() {
+  int const s = socket(AF_INET6, SOCK_STREAM, 0);
+  if (s < 0) return false;
+  sockaddr_in6 a{};
+  a.sin6_family = AF_INET6;
+  a.sin6_addr = in6addr_loopback;
+  bool const ok = bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+  close(s);
+  return ok;
+}
+
+TEST_F(Tls, BracketedIpv6EndpointMatchesItsAddress) {
+  if (!HaveIpv6Loopback()) GTEST_SKIP() << "this machine has no IPv6 loopback";
+  testing::ReferenceServer server;
+  std::vector<std::string> args = TlsServerArgs("server-ipv6.pem");
+  args.insert(args.end(), {"--host", "[::1]"});
+  server.Start(0, args);
+  RestartRuntime(TlsClient());
+  Outcome const o = TryLogin("[::1]", server.Port());
+  EXPECT_FALSE(o.refused) << o.message;
+  // The same server under a name its certificate does not carry.
+  RestartRuntime(TlsClient());
+  Outcome const other = TryLogin("127.0.0.1", server.Port());
+  EXPECT_TRUE(other.refused);
+}
+
+// The server refuses the client's certificate after its own handshake
+// (TLS 1.3), so its alert may meet a connection the client already gave up
+// on; the reason must arrive all the same, every time.
+TEST_F(Tls, RefusedClientCertificateNamesTheReasonEveryTime) {
+  testing::ReferenceServer server;
+  server.Start(0, TlsServerArgs());
+  std::string const where = "127.0.0.1:" + std::to_string(server.Port());
+  for (int run = 0; run < 10; ++run) {
+    SCOPED_TRACE("run " + std::to_string(run));
+    RestartRuntime(ForeignClient());
+    Outcome const o = TryLogin("127.0.0.1", server.Port());
+    ASSERT_TRUE(o.refused);
+    EXPECT_NE(o.message.find(where), std::string::npos) << o.message;
+    EXPECT_NE(o.message.find("refused the connection (unknown CA)"), std::string::npos)
+        << o.message;
+  }
+}
+
+// Accepts connections and never answers.
+class SilentServer {
+ public:
+  SilentServer() {
+    fd_ = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(fd_, 8);
+    getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+    port_ = ntohs(a.sin_port);
+  }
+  ~SilentServer() { close(fd_); }
+  int Port() const { return port_; }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
+TEST_F(Tls, SilentServerTimeOutNamesTheServerAndTheLimit) {
+  SilentServer silent;
+  for (bool tls : {false, true}) {
+    SCOPED_TRACE(tls ? "TLS" : "plain");
+    RestartRuntime(tls ? TlsClient() : testing::Env{});
+    Outcome const o = TryLogin("127.0.0.1", silent.Port());
+    ASSERT_TRUE(o.refused);
+    EXPECT_NE(o.message.find("127.0.0.1:" + std::to_string(silent.Port())), std::string::npos)
+        << o.message;
+    EXPECT_NE(o.message.find(std::to_string(kCallTimeoutMs) + " ms"), std::string::npos)
+        << o.message;
+    EXPECT_GE(o.ms, kCallTimeoutMs - 100);
+  }
+}
+
+// Refused connections, whichever side refuses, carry nothing readable: no
+// GIOP message and no password crosses in clear before the refusal.
+TEST_F(Tls, RefusedConnectionsCarryNoRequestInClear) {
+  testing::ReferenceServer server, client_cert;
+  server.Start(0, TlsServerArgs());
+  client_cert.Start(0, TlsServerArgs("client-plain-key.pem", false));
+  struct Case {
+    char const* what;
+    testing::Env client;
+    int port;
+  };
+  std::vector<Case> const cases = {
+      {"client does not trust the server", TlsClient("other-ca.pem"), server.Port()},
+      {"server does not trust the client", ForeignClient(), server.Port()},
+      {"server shows a client certificate", TlsClient(), client_cert.Port()},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::Relay relay("127.0.0.1", c.port);
+    RestartRuntime(c.client);
+    base::Ostrel::Instance()->SetEndpoint("127.0.0.1", relay.Port());
+    EXPECT_THROW(base::Ostrel::Instance()->Login(L"test", L"Kw9-refused-secret"), base::VException);
+    EXPECT_GT(relay.Bytes().size(), 100u);
+    EXPECT_FALSE(relay.Contains("GIOP"));
+    EXPECT_FALSE(HasWide(relay, "Kw9-refused-secret"));
+  }
+}
+
+// A TLS client that returns from main without shutting the runtime down,
+// with callbacks over its own connection and with a listening endpoint
+// (whose accepting thread the ORB stops at exit).
+TEST_F(Tls, ClientProcessExitingWithoutShutdownExitsCleanly) {
+  testing::ReferenceServer server;
+  server.Start(0, TlsServerArgs());
+  testing::Env common = {{"OSTREL_SERVER", "127.0.0.1:" + std::to_string(server.Port())},
+                         {"OSTREL_USER", "test"},
+                         {"OSTREL_PASSWORD", "test"}};
+  std::vector<testing::Env> clients = {TlsClient(), testing::ListeningTlsClient()};
+  for (testing::Env env : clients) {
+    env.insert(env.end(), common.begin(), common.end());
+    SCOPED_TRACE(env.back().first);
+    testing::PeerRun const run = testing::RunPeer({"login"}, env);
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("listed "), std::string::npos) << run.output;
+  }
+}
+
+// Settings files with Transport = tls: an empty environment variable is
+// no setting at all, so the file's TLS stands and nothing travels in clear.
+class EmptyEnvironment : public Tls {
+ protected:
+  void TearDown() override {
+    setenv("OSTREL_SETTINGS", previous_.c_str(), 1);
+    Tls::TearDown();
+  }
+  std::string previous_;
+};
+
+TEST_F(EmptyEnvironment, EmptyVariablesKeepTheFilesTls) {
+  int const port = testing::FreePort();
+  testing::Relay relay("127.0.0.1", port);
+  testing::ReferenceServer server;
+  std::vector<std::string> args = TlsServerArgs();
+  args.insert(args.end(), {"--publish", "127.0.0.1:" + std::to_string(relay.Port())});
+  server.Start(port, args);
+
+  std::string const path = testing::Certs() + "/tls.ini";
+  std::ofstream(path) << "[Server]\nEndpoint = 127.0.0.1:" << relay.Port()
+                      << "\nTransport = tls\nTlsCaFile = " << Cert("ca.pem")
+                      << "\nTlsCertFile = " << Cert("client.pem")
+                      << "\nTlsKeyPassword = " << testing::TlsClient()[3].second << "\n";
+  chmod(path.c_str(), 0600);
+  char const* previous = std::getenv("OSTREL_SETTINGS");
+  previous_ = previous ? previous : "";
+  setenv("OSTREL_SETTINGS", path.c_str(), 1);
+  RestartRuntime({{"OSTREL_TRANSPORT", ""},
+                  {"OSTREL_TLS_CA_FILE", ""},
+                  {"OSTREL_TLS_KEY_PASSWORD", ""},
+                  {"OSTREL_SERVER", ""}});
+  EXPECT_TRUE(base::Ostrel::Instance()->Config().tls);
+  EXPECT_THROW(base::Ostrel::Instance()->Login(L"test", L"Kw9-empty-env-secret"), base::VException);
+  base::Ostrel::Instance()->Login(L"test", L"test");
+  EXPECT_GT(relay.Bytes().size(), 1000u);
+  EXPECT_FALSE(relay.Contains("GIOP"));
+  EXPECT_FALSE(HasWide(relay, "Kw9-empty-env-secret"));
 }
 
 class SettingsFilePassword : public Tls {

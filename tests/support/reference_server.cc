@@ -72,6 +72,10 @@ void ReferenceServer::StartOnce(int port, std::vector<std::string> const& extra_
     // A test binary that crashes must not leave its server running.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     dup2(fds[1], 1);
+    if (!log_.empty()) {
+      int const log = open(log_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+      if (log >= 0) dup2(log, 2);
+    }
     close(fds[0]);
     close(fds[1]);
     std::vector<char*> argv;

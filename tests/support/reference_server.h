@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "reference.hh"
@@ -20,6 +21,8 @@ class ReferenceServer {
   ReferenceServer(ReferenceServer const&) = delete;
   ReferenceServer& operator=(ReferenceServer const&) = delete;
 
+  // Its standard error goes to `path` (appended) from the next Start() on.
+  void LogTo(std::string path) { log_ = std::move(path); }
   // Starts the server on `port` (0: a free one) and waits for it to listen.
   void Start(int port = 0, std::vector<std::string> const& extra_args = {});
   // SIGTERM, then waits for the process; SIGKILL if it does not end.
@@ -37,6 +40,7 @@ class ReferenceServer {
 
   pid_t pid_ = -1;
   int port_ = 0;
+  std::string log_;
 };
 
 // The reference server every test of a binary shares (shared_environment.cc
