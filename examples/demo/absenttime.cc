@@ -14,12 +14,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 // The absence entered by the first step, for the stale-copy step at the end.
 ostrel::EEAbsentTime g_leave;
 

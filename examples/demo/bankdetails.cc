@@ -12,12 +12,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 void AddBankAccount(Walk& walk) {
   ostrel::EEBankDetails account;
   ostrel::BankDetailsRoot root = account.GetRoot();

@@ -12,12 +12,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 // A new disability starts from the record the server prepares from the
 // employee's data.
 void EnterDisability(Walk& walk) {

@@ -15,12 +15,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 void SearchEmployees(Walk& walk) {
   ostrel::EmployeeFilter company;
   company.SetOidPCompany("C-1");  // active employees only: a new filter lists those

@@ -12,8 +12,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-
 void ReadEmployment(Walk& walk) {
   std::string const oid_employee = "EMP-1";
   auto const periods = TakeOwnership(ostrel::EEEmployment::GetAllEmploymentHistory(oid_employee));

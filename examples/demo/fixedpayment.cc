@@ -12,12 +12,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 void SetSalary(ostrel::FixedPayment& p, char const* amount) {
   ostrel::FixedPaymentTP tp = p.GetHistory();
   tp.SetFactor1(VFixed(amount));

@@ -12,12 +12,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 // Two copies of one record: the one that commits second is out of date.
 void ShowSchemes(char const* what,
                  std::vector<std::unique_ptr<ostrel::EEPensionScheme>> const& list) {

@@ -15,8 +15,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-
 // Lists one kind's active records with an empty selection (everything) and
 // notes how many there are.
 template <class Record, class Filter>

@@ -11,9 +11,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::VDate;
-
 void ReadValuePositions(Walk& walk) {
   std::string const oid_employee = "EMP-1";
   auto const positions = TakeOwnership(ostrel::EEValuePosition::GetValuePositionsEE(

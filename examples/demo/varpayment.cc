@@ -13,12 +13,6 @@
 namespace demo {
 namespace {
 
-using ostrel::TakeOwnership;
-using ostrel::base::Sortierung;
-using ostrel::base::VDate;
-using ostrel::base::VException;
-using ostrel::base::VFixed;
-
 ostrel::VarPayment MarchPayment(std::string const& oid_employee, std::string const& value_type,
                                 char const* factor1) {
   ostrel::VarPayment p;

@@ -17,10 +17,21 @@
 #include <vector>
 
 #include "employee/employee.h"
+#include "ownership.h"
+#include "sortierung.h"
 #include "string_converter.h"
 #include "vdate.h"
+#include "vexception.h"
+#include "vfixed.h"
 
 namespace demo {
+
+// What every step uses.
+using ostrel::TakeOwnership;
+using ostrel::base::Sortierung;
+using ostrel::base::VDate;
+using ostrel::base::VException;
+using ostrel::base::VFixed;
 
 class Walk {
  public:
